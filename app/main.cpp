@@ -1,0 +1,12 @@
+#include "app/program.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  // The program ends when the main window closes, whatever else is open.
+  QApplication::setQuitOnLastWindowClosed(false);
+  Program program;
+  program.Start();
+  return QApplication::exec();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "rom/rom_access.h"
+
+namespace rt {
+struct Runtime;
+}
+class frmMainControls;
+
+// How windows reach each other: through the program, which creates each
+// window with its load handler at the first access. A window's handlers
+// include the controls header of another window, never its handlers.
+class WindowAccess : public rom::RomContext {
+ public:
+  virtual frmMainControls& frmMain() = 0;
+  virtual rt::Runtime& runtime() = 0;
+
+  // Ends the program at once: every window closes.
+  virtual void End() = 0;
+
+ protected:
+  ~WindowAccess() = default;
+};

@@ -1,0 +1,71 @@
+#include "rom/frm_destination.h"
+
+#include "app/window_access.h"
+#include "map_editor/frm_main_controls.h"
+#include "rom/host_path.h"
+
+namespace {
+
+const rt::WindowDesign kDesign{
+    .caption = QStringLiteral("Enter ROM's Location"),
+    .clientWidth = 4095,
+    .clientHeight = 3780,
+    .left = 2400,
+    .top = 2400,
+    .border = rt::Border::Sizable,
+    .background = QColor(128, 128, 128),
+};
+
+}  // namespace
+
+frmDestinationControls::frmDestinationControls(rt::Runtime& runtime)
+    : rt::Window(runtime, kDesign),
+      Destination(new rt::TextBox(client(), {120, 120, 3855, 285},
+                                  QStringLiteral("C:\\windows\\desktop\\castlevania2.nes"))),
+      Dir1(new rt::FolderList(client(), {120, 480, 3855, 1665})),
+      File1(new rt::FileList(client(), {120, 2200, 3855, 870}, QStringLiteral("*.NES"))),
+      Drive1(new rt::DriveList(client(), {120, 3000, 2055, 315})),
+      Command1(new rt::CommandButton(client(), {2160, 3000, 1815, 375}, QStringLiteral("OK"))),
+      Label1(new rt::Label(client(), {120, 3400, 930, 240}, QStringLiteral("Warning:"))),
+      Label2(new rt::Label(client(), {1080, 3440, 2730, 195},
+                           QStringLiteral("The editor SAVES as it edits the ROM."))),
+      Destin(new rt::TextBox(client(), {120, 3360, 2295, 285})),
+      FileName(new rt::TextBox(client(), {2400, 3360, 1575, 285})),
+      Timer1(runtime.timers, 1, true) {
+  Drive1->setEnabled(false);
+  Label1->setTextColor(QColor(192, 0, 0));
+  QFont bold = Label1->font();
+  bold.setBold(true);
+  bold.setPointSizeF(9.75);
+  Label1->setFont(bold);
+  Destin->hide();
+  FileName->hide();
+  setTabOrder(Destination, Command1);
+  setTabOrder(Command1, Drive1);
+  setTabOrder(Drive1, Dir1);
+  setTabOrder(Dir1, File1);
+}
+
+frmDestination::frmDestination(WindowAccess& windows)
+    : frmDestinationControls(windows.runtime()), windows_(windows) {
+  Timer1.onTick([this] { Timer1_Timer(); });
+  File1->onClick([this] { File1_Click(); });
+  Command1->onClick([this] { Command1_Click(); });
+}
+
+void frmDestination::Form_Load() {
+  Dir1->setPath(rom::hostPath(QStringLiteral("c:\\windows\\desktop\\"), windows_.desktopFolder()));
+}
+
+void frmDestination::Timer1_Timer() { File1->setPath(Dir1->Path()); }
+
+void frmDestination::File1_Click() {
+  FileName->setText(File1->FileName());
+  Destin->setText(File1->Path());
+  Destination->setText(Destin->Text() + '\\' + FileName->Text());
+}
+
+void frmDestination::Command1_Click() {
+  Hide();
+  windows_.frmMain().Show();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "rom/frm_destination_controls.h"
+
+class WindowAccess;
+
+class frmDestination : public frmDestinationControls {
+ public:
+  explicit frmDestination(WindowAccess& windows);
+
+  void Form_Load();
+  void Timer1_Timer();
+  void File1_Click();
+  void Command1_Click();
+
+ private:
+  WindowAccess& windows_;
+};

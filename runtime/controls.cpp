@@ -1,0 +1,164 @@
+#include "runtime/controls.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace rt {
+
+namespace {
+
+void place(QWidget* widget, const TwipsRect& rect) { widget->setGeometry(toPixels(rect)); }
+
+}  // namespace
+
+PictureCell::PictureCell(QWidget* parent, const TwipsRect& place, const QPixmap& picture,
+                         Border border)
+    : QWidget(parent), picture_(picture), border_(border) {
+  rt::place(this, place);
+}
+
+void PictureCell::setPicture(const QPixmap& picture) {
+  if (picture.cacheKey() == picture_.cacheKey()) return;
+  picture_ = picture;
+  update();
+}
+
+void PictureCell::Click() {
+  if (click_) click_();
+}
+
+void PictureCell::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (border_ == Border::Single) {
+    // A sunken edge of two pixels, as a bordered picture box has.
+    const QRect r = rect();
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
+    painter.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
+    painter.setPen(Qt::white);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+    painter.setPen(QColor(212, 208, 200));
+    painter.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+    painter.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+    painter.setClipRect(r.adjusted(inset(), inset(), -inset(), -inset()));
+  }
+  painter.drawPixmap(inset(), inset(), picture_);
+}
+
+void PictureCell::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+}
+
+void PictureCell::mouseReleaseEvent(QMouseEvent* event) {
+  const bool clicked = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+  pressed_ = false;
+  if (clicked) Click();
+}
+
+TextBox::TextBox(QWidget* parent, const TwipsRect& place, const QString& text)
+    : QLineEdit(text, parent) {
+  rt::place(this, place);
+}
+
+void TextBox::setText(const QString& text) {
+  if (text == QLineEdit::text()) return;
+  QLineEdit::setText(text);
+}
+
+ScrollBar::ScrollBar(QWidget* parent, const TwipsRect& place, int min, int max, int value)
+    : QScrollBar(Qt::Horizontal, parent) {
+  rt::place(this, place);
+  setRange(min, max);
+  setPageStep(1);
+  QScrollBar::setValue(value);
+}
+
+ListBox::ListBox(QWidget* parent, const TwipsRect& place, const QStringList& items)
+    : QListWidget(parent) {
+  rt::place(this, place);
+  addItems(items);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  connect(this, &QListWidget::itemClicked, this, [this] {
+    if (click_) click_();
+  });
+}
+
+QString ListBox::Text() const {
+  const QListWidgetItem* item = currentItem();
+  return item && item->isSelected() ? item->text() : QString();
+}
+
+void ListBox::setText(const QString& text) {
+  for (int row = 0; row < count(); ++row) {
+    if (item(row)->text() == text) {
+      setCurrentRow(row);
+      return;
+    }
+  }
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+  const int before = currentRow();
+  QListWidget::keyPressEvent(event);
+  if (currentRow() != before && click_) click_();
+}
+
+CheckBox::CheckBox(QWidget* parent, const TwipsRect& place, const QString& caption)
+    : QCheckBox(caption, parent) {
+  rt::place(this, place);
+}
+
+void CheckBox::onClick(Handler handler) {
+  connect(this, &QCheckBox::clicked, this, [handler = std::move(handler)] { handler(); });
+}
+
+Label::Label(QWidget* parent, const TwipsRect& place, const QString& caption)
+    : QLabel(caption, parent) {
+  rt::place(this, place);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Label::setCaption(const QString& caption) {
+  if (caption == text()) return;
+  setText(caption);
+}
+
+void Label::sizeToText() { resize(sizeHint()); }
+
+void Label::setTextColor(const QColor& color) {
+  QPalette colors = palette();
+  colors.setColor(QPalette::WindowText, color);
+  setPalette(colors);
+}
+
+CommandButton::CommandButton(QWidget* parent, const TwipsRect& place, const QString& caption)
+    : QPushButton(caption, parent) {
+  rt::place(this, place);
+  setAutoDefault(false);
+}
+
+void CommandButton::onClick(Handler handler) {
+  connect(this, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
+}
+
+Line::Line(QWidget* parent, int x1, int y1, int x2, int y2, const QColor& color)
+    : QWidget(parent) {
+  const int left = px(std::min(x1, x2));
+  const int top = px(std::min(y1, y2));
+  setGeometry(left, top, px(std::max(x1, x2)) - left + 1, px(std::max(y1, y2)) - top + 1);
+  setAutoFillBackground(true);
+  QPalette colors = palette();
+  colors.setColor(QPalette::Window, color);
+  setPalette(colors);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+}  // namespace rt

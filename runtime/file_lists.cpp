@@ -1,0 +1,93 @@
+#include "runtime/file_lists.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace rt {
+
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+QString folderName(const QDir& folder) {
+  return folder.isRoot() ? QDir::rootPath() : folder.dirName();
+}
+
+}  // namespace
+
+FolderList::FolderList(QWidget* parent, const TwipsRect& place) : QListWidget(parent) {
+  setGeometry(toPixels(place));
+  connect(this, &QListWidget::itemActivated, this, &FolderList::openItem);
+  setPath(QDir::currentPath());
+}
+
+void FolderList::setPath(const QString& folder) {
+  const QFileInfo info(folder);
+  const QString opened = info.isDir() ? QDir::cleanPath(info.absoluteFilePath())
+                                      : QDir::cleanPath(QDir::currentPath());
+  if (opened == path_) return;
+  path_ = opened;
+  fill();
+}
+
+void FolderList::fill() {
+  clear();
+  QStringList chain;
+  for (QDir up(path_);; ) {
+    chain.prepend(up.absolutePath());
+    if (!up.cdUp()) break;
+  }
+  int depth = 0;
+  for (const QString& folder : chain) {
+    auto* entry = new QListWidgetItem(QString(depth * 2, ' ') + folderName(QDir(folder)), this);
+    entry->setData(kPathRole, folder);
+    ++depth;
+  }
+  setCurrentRow(count() - 1);
+  const QDir current(path_);
+  for (const QFileInfo& sub :
+       current.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+    auto* entry = new QListWidgetItem(QString(depth * 2, ' ') + sub.fileName(), this);
+    entry->setData(kPathRole, sub.absoluteFilePath());
+  }
+}
+
+void FolderList::openItem(QListWidgetItem* item) {
+  setPath(item->data(kPathRole).toString());
+}
+
+FileList::FileList(QWidget* parent, const TwipsRect& place, const QString& pattern)
+    : QListWidget(parent), pattern_(pattern) {
+  setGeometry(toPixels(place));
+  connect(this, &QListWidget::itemClicked, this, [this] {
+    if (click_) click_();
+  });
+}
+
+void FileList::setPath(const QString& folder) {
+  if (folder == path_) return;
+  path_ = folder;
+  fill();
+}
+
+void FileList::fill() {
+  clear();
+  // The pattern matches without regard to letter case: "*.NES" lists
+  // "castlevania2.nes".
+  const QStringList names =
+      QDir(path_).entryList(pattern_.split(';', Qt::SkipEmptyParts),
+                            QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+  addItems(names);
+}
+
+QString FileList::FileName() const {
+  const QListWidgetItem* item = currentItem();
+  return item && item->isSelected() ? item->text() : QString();
+}
+
+DriveList::DriveList(QWidget* parent, const TwipsRect& place) : QComboBox(parent) {
+  setGeometry(toPixels(place));
+  addItem(QDir::rootPath());
+}
+
+}  // namespace rt

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "runtime/controls.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+// The file choosing controls: a folder list, a file list with a name pattern
+// and a drive list that is shown only. Paths are host folders.
+namespace rt {
+
+// The open folder with its parents above it and its subfolders below; the
+// user opens another folder with a double click or Enter.
+class FolderList : public QListWidget {
+ public:
+  FolderList(QWidget* parent, const TwipsRect& place);
+  QString Path() const { return path_; }
+  // Opens the folder; a path that is no folder opens the working directory.
+  void setPath(const QString& folder);
+
+ private:
+  void fill();
+  void openItem(QListWidgetItem* item);
+
+  QString path_;
+};
+
+class FileList : public QListWidget {
+ public:
+  FileList(QWidget* parent, const TwipsRect& place, const QString& pattern);
+  QString Path() const { return path_; }
+  // Lists the files of the folder that match the pattern; the same folder
+  // again changes nothing.
+  void setPath(const QString& folder);
+  QString Pattern() const { return pattern_; }
+  // The selected file's name, empty when none is selected.
+  QString FileName() const;
+  void onClick(Handler handler) { click_ = std::move(handler); }
+
+ private:
+  void fill();
+
+  QString path_;
+  QString pattern_;
+  Handler click_;
+};
+
+class DriveList : public QComboBox {
+ public:
+  DriveList(QWidget* parent, const TwipsRect& place);
+};
+
+}  // namespace rt

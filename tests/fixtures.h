@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/program.h"
+#include "rom/frm_destination.h"
+#include "tools/sample_rom.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// Temporary ROM images.
+class RomFiles {
+ public:
+  RomFiles() { EXPECT_TRUE(dir_.isValid()); }
+
+  QString path(const QString& name) const { return dir_.filePath(name); }
+  QString folder() const { return dir_.path(); }
+
+  QString write(const QString& name, const QByteArray& bytes = sample_rom::make()) const {
+    QFile file(path(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    return path(name);
+  }
+
+  static QByteArray read(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+  }
+
+  static void makeReadOnly(const QString& path) {
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                    QFileDevice::ReadOther);
+  }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+// A fresh program per test, with timers that only tick when the test ticks
+// them and reports collected instead of shown.
+class ProgramTest : public ::testing::Test {
+ protected:
+  ProgramTest() : program_(std::make_unique<Program>(options())) {}
+
+  ProgramOptions options() {
+    ProgramOptions options;
+    options.clock = rt::TimerHub::Clock::Manual;
+    options.desktopFolder = files_.path(QStringLiteral("Desktop"));
+    options.reportHook = [this](const QString& message) { reports_.push_back(message); };
+    options.onEnd = [this] { ++ends_; };
+    return options;
+  }
+
+  Program& program() { return *program_; }
+
+  // Points the ROM location at a file, as if the user typed it.
+  void useRom(const QString& path) { program_->frmDestination().Destination->setText(path); }
+
+  // One round of every enabled timer.
+  void tickAll() { program_->runtime().timers.tickAll(); }
+
+  RomFiles files_;
+  std::vector<QString> reports_;
+  int ends_ = 0;
+
+ private:
+  std::unique_ptr<Program> program_;
+};

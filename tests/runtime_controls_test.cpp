@@ -1,0 +1,107 @@
+#include "runtime/controls.h"
+#include "runtime/timer.h"
+#include "runtime/window.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+TEST(ListBox, TextPutSelectsTheItemOfThatTextOrChangesNothing) {
+  QWidget parent;
+  int clicks = 0;
+  rt::ListBox list(&parent, {0, 0, 1500, 600}, {"Town", "Trail 1"});
+  list.onClick([&] { ++clicks; });
+  EXPECT_EQ(list.Text(), "");
+  list.setText("Trail 1");
+  EXPECT_EQ(list.Text(), "Trail 1");
+  list.setText("Trail 9");
+  list.setText("trail 1");
+  EXPECT_EQ(list.Text(), "Trail 1");
+  EXPECT_EQ(clicks, 0);
+}
+
+TEST(ListBox, AClickOnAnItemRunsTheHandlerEvenWhenItIsSelected) {
+  QWidget parent;
+  int clicks = 0;
+  rt::ListBox list(&parent, {0, 0, 1500, 600}, {"Town", "Trail 1"});
+  list.onClick([&] { ++clicks; });
+  const QPoint second = list.visualItemRect(list.item(1)).center();
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second);
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second);
+  EXPECT_EQ(list.Text(), "Trail 1");
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST(Timer, RequestsMergeAndEnablingTwiceChangesNothing) {
+  rt::TimerHub hub(rt::TimerHub::Clock::Manual);
+  rt::Timer request(hub, 1, false);
+  int ticks = 0;
+  request.onTick([&] {
+    ++ticks;
+    request.setEnabled(false);
+  });
+  EXPECT_FALSE(request.tick());
+  request.setEnabled(true);
+  request.setEnabled(true);
+  hub.tickAll();
+  hub.tickAll();
+  EXPECT_EQ(ticks, 1);
+}
+
+TEST(Timer, LowerRanksTickFirstAndTimersMadeInARoundWait) {
+  rt::TimerHub hub(rt::TimerHub::Clock::Manual);
+  std::vector<int> order;
+  std::unique_ptr<rt::Timer> late;
+  rt::Timer first(hub, 1, true);
+  rt::Timer early(hub, 1, true);
+  early.setRank(-1);
+  first.onTick([&] {
+    order.push_back(1);
+    if (!late) {
+      late = std::make_unique<rt::Timer>(hub, 1, true);
+      late->onTick([&] { order.push_back(3); });
+    }
+  });
+  early.onTick([&] { order.push_back(0); });
+  hub.tickAll();
+  hub.tickAll();
+  EXPECT_EQ(order, (std::vector<int>{0, 1, 0, 1, 3}));
+}
+
+TEST(Timer, ATimerRemovedDuringARoundDoesNotTick) {
+  rt::TimerHub hub(rt::TimerHub::Clock::Manual);
+  auto doomed = std::make_unique<rt::Timer>(hub, 1, true);
+  rt::Timer killer(hub, 1, true);
+  killer.setRank(-1);
+  int doomedTicks = 0;
+  doomed->onTick([&] { ++doomedTicks; });
+  killer.onTick([&] { doomed.reset(); });
+  hub.tickAll();
+  EXPECT_EQ(doomedTicks, 0);
+}
+
+TEST(PictureCell, SharesThePictureGivenAndClicksOnRelease) {
+  QWidget parent;
+  QPixmap black(32, 32);
+  black.fill(Qt::black);
+  rt::PictureCell source(&parent, {0, 0, 480, 480}, black);
+  rt::PictureCell target(&parent, {480, 0, 480, 480}, QPixmap());
+  int clicks = 0;
+  target.onClick([&] { ++clicks; });
+  target.setPicture(source.Picture());
+  EXPECT_EQ(target.Picture().cacheKey(), black.cacheKey());
+  QTest::mouseClick(&target, Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST(Window, TwipsPutAreReadBackAndTheSizeStays) {
+  rt::Runtime runtime(rt::TimerHub::Clock::Manual);
+  rt::Window window(runtime, {"w", 4140, 6105, 0, 0, rt::Border::FixedSingle, Qt::gray});
+  const QSize size = window.size();
+  window.setLeft(1000);
+  window.setTop(2000);
+  EXPECT_EQ(window.Left(), 1000);
+  EXPECT_EQ(window.Top(), 2000);
+  EXPECT_EQ(window.size(), size);
+  EXPECT_EQ(window.Width(), 4140);
+}
