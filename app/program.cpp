@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 Program::Program(ProgramOptions options)
     : options_(std::move(options)), runtime_(options_.clock) {
   if (options_.reportHook) runtime_.reports.setHook(options_.reportHook);
@@ -22,17 +24,29 @@ W& Program::access(std::unique_ptr<W>& slot) {
 }
 
 template <class W>
-void Program::unload(std::unique_ptr<W>& slot) {
-  if (!slot) return;
-  W* window = slot.release();
-  window->hide();
-  window->deleteLater();
+W& Program::accessUnloadedByItsFrame(std::unique_ptr<W>& slot) {
+  if (!slot) {
+    slot = std::make_unique<W>(*this);
+    slot->onCloseBox([this, &slot] {
+      // The window is inside its own close event: it goes once that returns.
+      W* window = slot.release();
+      window->hide();
+      window->deleteLater();
+    });
+    slot->Form_Load();
+  }
+  return *slot;
 }
 
 void Program::Start() { frmMain().Show(); }
 
 ::frmMain& Program::frmMain() { return access(frmMain_); }
-
+::Graphix& Program::Graphix() { return access(Graphix_); }
+::GBase& Program::GBase() { return access(GBase_); }
+::GBase2& Program::GBase2() { return access(GBase2_); }
+::frmColors& Program::frmColors() { return accessUnloadedByItsFrame(frmColors_); }
+::frmDifficulty& Program::frmDifficulty() { return accessUnloadedByItsFrame(frmDifficulty_); }
+::About& Program::About() { return access(About_); }
 ::frmDestination& Program::frmDestination() { return access(frmDestination_); }
 
 QString Program::desktopFolder() const {
@@ -41,11 +55,10 @@ QString Program::desktopFolder() const {
 }
 
 std::vector<QWidget*> Program::loadedWindows() const {
-  std::vector<QWidget*> windows;
-  for (QWidget* window : {static_cast<QWidget*>(frmMain_.get()),
-                          static_cast<QWidget*>(frmDestination_.get())}) {
-    if (window) windows.push_back(window);
-  }
+  std::vector<QWidget*> windows{frmMain_.get(),   Graphix_.get(),       GBase_.get(),
+                                GBase2_.get(),    frmColors_.get(),     frmDifficulty_.get(),
+                                About_.get(),     frmDestination_.get()};
+  std::erase(windows, nullptr);
   return windows;
 }
 

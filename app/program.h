@@ -1,12 +1,19 @@
 #pragma once
 
 #include "app/window_access.h"
+#include "editors/frm_colors.h"
+#include "editors/frm_difficulty.h"
+#include "map_editor/about.h"
 #include "map_editor/frm_main.h"
+#include "palette/gbase.h"
+#include "palette/gbase2.h"
+#include "palette/graphix.h"
 #include "rom/frm_destination.h"
 #include "runtime/runtime.h"
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 struct ProgramOptions {
   rt::TimerHub::Clock clock = rt::TimerHub::Clock::Real;
@@ -30,6 +37,12 @@ class Program final : public WindowAccess {
   void Start();
 
   ::frmMain& frmMain() override;
+  ::Graphix& Graphix() override;
+  ::GBase& GBase() override;
+  ::GBase2& GBase2() override;
+  ::frmColors& frmColors() override;
+  ::frmDifficulty& frmDifficulty() override;
+  ::About& About() override;
   ::frmDestination& frmDestination() override;
   rt::Runtime& runtime() override { return runtime_; }
   rt::Reports& reports() override { return runtime_.reports; }
@@ -37,13 +50,18 @@ class Program final : public WindowAccess {
   void End() override;
 
   bool ended() const { return ended_; }
+  // Whether the window exists now, without creating it.
   bool isLoaded(const QWidget& window) const;
+  bool colorsLoaded() const { return frmColors_ != nullptr; }
+  bool difficultyLoaded() const { return frmDifficulty_ != nullptr; }
+  bool gbase2Loaded() const { return GBase2_ != nullptr; }
 
  private:
   template <class W>
   W& access(std::unique_ptr<W>& slot);
+  // Closing by the frame unloads the window: the next access builds it anew.
   template <class W>
-  void unload(std::unique_ptr<W>& slot);
+  W& accessUnloadedByItsFrame(std::unique_ptr<W>& slot);
   std::vector<QWidget*> loadedWindows() const;
 
   ProgramOptions options_;
@@ -51,5 +69,11 @@ class Program final : public WindowAccess {
   bool ended_ = false;
   // Declared after the runtime: windows go before the timers' driver.
   std::unique_ptr<::frmDestination> frmDestination_;
+  std::unique_ptr<::GBase> GBase_;
+  std::unique_ptr<::GBase2> GBase2_;
+  std::unique_ptr<::Graphix> Graphix_;
+  std::unique_ptr<::frmColors> frmColors_;
+  std::unique_ptr<::frmDifficulty> frmDifficulty_;
+  std::unique_ptr<::About> About_;
   std::unique_ptr<::frmMain> frmMain_;
 };

@@ -6,6 +6,12 @@ namespace rt {
 struct Runtime;
 }
 class frmMainControls;
+class GraphixControls;
+class GBaseControls;
+class GBase2Controls;
+class frmColorsControls;
+class frmDifficultyControls;
+class AboutControls;
 
 // How windows reach each other: through the program, which creates each
 // window with its load handler at the first access. A window's handlers
@@ -13,6 +19,12 @@ class frmMainControls;
 class WindowAccess : public rom::RomContext {
  public:
   virtual frmMainControls& frmMain() = 0;
+  virtual GraphixControls& Graphix() = 0;
+  virtual GBaseControls& GBase() = 0;
+  virtual GBase2Controls& GBase2() = 0;
+  virtual frmColorsControls& frmColors() = 0;
+  virtual frmDifficultyControls& frmDifficulty() = 0;
+  virtual AboutControls& About() = 0;
   virtual rt::Runtime& runtime() = 0;
 
   // Ends the program at once: every window closes.

@@ -26,6 +26,7 @@ Qt::WindowFlags flagsFor(Border border) {
 int toPixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
 void fillBackground(QWidget* widget, const QColor& color) {
+  if (!color.isValid()) return;
   widget->setAutoFillBackground(true);
   QPalette colors = widget->palette();
   colors.setColor(QPalette::Window, color);

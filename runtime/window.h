@@ -22,7 +22,7 @@ struct WindowDesign {
   int left;          // twips from the top left of the screen
   int top;
   Border border;
-  QColor background;
+  QColor background;  // invalid: the system's window colour
   bool menuBar = false;
   // Whether left and top place the client area rather than the outer edge.
   bool placesClient = false;
