@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "runtime/fonts.h"
+
 #include <QCoreApplication>
 #include <QStandardPaths>
 
@@ -8,6 +10,7 @@
 Program::Program(ProgramOptions options)
     : options_(std::move(options)), runtime_(options_.clock) {
   if (options_.reportHook) runtime_.reports.setHook(options_.reportHook);
+  rt::useDesignFont();
 }
 
 Program::~Program() = default;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "map_editor/frm_main_controls.h"
+#include "map_editor/place_tables.h"
+
+#include <cstdint>
 
 class WindowAccess;
 
@@ -11,6 +14,35 @@ class frmMain : public frmMainControls {
   void Form_Load();
   void Form_Unload();
 
+  // Place and location choices.
+  void Place_Click();
+  void Location_Click();
+  void Location2_Click();
+  void Location4_Click();
+
+  // The screen load.
+  void LoadROM_Timer();
+
+  // Map cell editing: B0 writes within its click, B1..B55 through SaveToROM.
+  void B_Click(int cell);
+  void SaveToROM_Timer();
+  void Constant_Timer();
+
+  // The window's own state.
+  std::int16_t AreaCode = 0;
+  QString ScreenBase;
+  std::uint8_t CellIndex = 0;
+  std::uint8_t LoadedBit = 0;
+  std::uint8_t PaintBit = 0;
+
  private:
+  void chooseLocation(const rt::ListBox& list, std::span<const LocationRow> rows);
+  void requestPictureSetLoad();
+  // Writes PaintBit at the ROM position of the cell of the screen that
+  // ScreenBase holds now.
+  void writeCell(int cell);
+  // The screen address as a number; text that is no number is reported.
+  std::optional<double> screenAddress(const QString& task);
+
   WindowAccess& windows_;
 };

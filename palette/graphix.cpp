@@ -1,8 +1,77 @@
 #include "palette/graphix.h"
 
 #include "app/window_access.h"
+#include "map_editor/frm_main_controls.h"
+#include "palette/bank_windows.h"
+#include "palette/picture_set_loads.h"
+#include "runtime/conversions.h"
+
+namespace {
+
+const rt::WindowDesign kDesign{
+    .caption = QStringLiteral("Rivaru Daro"),
+    .clientWidth = 5685,
+    .clientHeight = 5055,
+    .left = 6015,
+    .top = 2325,
+    .border = rt::Border::FixedTool,
+    .background = QColor(128, 128, 128),
+    .placesClient = true,
+};
+
+constexpr int kLastChoosable = 0x43;
+
+// The palette cell of block n: column n div 8, row n mod 8.
+rt::TwipsRect cellPlace(int block) {
+  return {120 + 600 * (block / 8), 120 + 600 * (block % 8), 480, 480};
+}
+
+}  // namespace
 
 GraphixControls::GraphixControls(rt::Runtime& runtime)
-    : rt::Window(runtime, {"Graphix", 4000, 4000, 0, 0, rt::Border::Sizable, QColor()}) {}
+    : rt::Window(runtime, kDesign),
+      GLET(new rt::ScrollBar(client(), {4920, 3960, 495, 135}, 1, 7, 1)),
+      Change(runtime.timers, 1, false),
+      Constant(runtime.timers, 1, true) {
+  // The start pictures are the Town set, G44 showing G43's.
+  for (int block = 0; block < kPaletteCells; ++block) {
+    const QPixmap start = block <= 0x43 ? bankPicture(Bank::G, block) : G[0x43]->Picture();
+    G[block] = new rt::PictureCell(client(), cellPlace(block), start);
+    G[block]->setObjectName(memberName(Bank::G, block));
+  }
+  GLET->hide();
+  // A place change asks for both loads; the palette goes first, so that the
+  // screen load draws the map in the new place's pictures.
+  Change.setRank(-1);
+}
 
-Graphix::Graphix(WindowAccess& windows) : GraphixControls(windows.runtime()), windows_(windows) {}
+Graphix::Graphix(WindowAccess& windows) : GraphixControls(windows.runtime()), windows_(windows) {
+  for (int block = 0; block <= kLastChoosable; ++block) {
+    G[block]->onClick([this, block] { G_Click(block); });
+  }
+  Constant.onTick([this] { Constant_Timer(); });
+  Change.onTick([this] { Change_Timer(); });
+}
+
+void Graphix::G_Click(int block) { ClickedBit = static_cast<std::int16_t>(block); }
+
+void Graphix::Constant_Timer() {
+  frmMainControls& main = windows_.frmMain();
+  // WXB gets the number taken over one tick earlier.
+  main.WXB->setText(rt::numberText(SelectedBit));
+  main.Selected->setPicture(G[ClickedBit]->Picture());
+  SelectedBit = static_cast<std::uint8_t>(ClickedBit);
+}
+
+void Graphix::Change_Timer() {
+  const PictureSetLoad& load = pictureSetLoadFor(windows_.frmMain().GScroll->Value());
+  const PictureBank& members = pictureBank(windows_, load.bank);
+  for (int run = 0; run < load.runCount; ++run) {
+    const CellRun& cells = load.runs[run];
+    for (int cell = cells.firstCell; cell <= cells.lastCell; ++cell) {
+      G[cell]->setPicture(members.member(cells.firstMember + cell - cells.firstCell).Picture());
+    }
+  }
+  GLET->setValue(load.recorded);
+  Change.setEnabled(false);
+}

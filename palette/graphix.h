@@ -2,14 +2,24 @@
 
 #include "palette/graphix_controls.h"
 
+#include <cstdint>
+
 class WindowAccess;
 
 class Graphix : public GraphixControls {
  public:
   explicit Graphix(WindowAccess& windows);
 
+  // The window has no load handler of its own.
   void Form_Load() {}
+
+  // G00..G43; G44 has no click handler.
+  void G_Click(int block);
+  void Constant_Timer();
+  void Change_Timer();
 
  private:
   WindowAccess& windows_;
+  std::int16_t ClickedBit = 0;
+  std::uint8_t SelectedBit = 0;
 };

@@ -1,8 +1,21 @@
 #pragma once
 
+#include "palette/picture_banks.h"
 #include "runtime/window.h"
 
+#include <array>
+
+// The block palette, "Rivaru Daro": one cell per block number of the chosen
+// place's picture set.
 class GraphixControls : public rt::Window {
  public:
   explicit GraphixControls(rt::Runtime& runtime);
+
+  // G00..G44 by block number.
+  std::array<rt::PictureCell*, kPaletteCells> G{};
+  // The picture set number loaded.
+  rt::ScrollBar* GLET;
+  // Request timer: load the picture set that the main window's GScroll names.
+  rt::Timer Change;
+  rt::Timer Constant;
 };

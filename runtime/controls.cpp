@@ -86,6 +86,8 @@ ListBox::ListBox(QWidget* parent, const TwipsRect& place, const QStringList& ite
   rt::place(this, place);
   addItems(items);
   setSelectionMode(QAbstractItemView::SingleSelection);
+  // Items wider than the list are cut off, as in a plain list box.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(this, &QListWidget::itemClicked, this, [this] {
     if (click_) click_();
   });

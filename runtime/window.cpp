@@ -41,21 +41,29 @@ float Window::Remembered::read(int pixels) const {
 }
 
 Window::Window(Runtime& runtime, const WindowDesign& design)
-    : QWidget(nullptr, flagsFor(design.border)), runtime_(runtime), client_(new QWidget(this)) {
+    : QWidget(nullptr, flagsFor(design.border)),
+      runtime_(runtime),
+      client_(new QWidget(this)),
+      clientSize_(px(design.clientWidth), px(design.clientHeight)),
+      sizable_(design.border == Border::Sizable) {
   setWindowTitle(design.caption);
   fillBackground(this, design.background);
   fillBackground(client_, design.background);
   if (design.menuBar) menuBar_ = new QMenuBar(this);
-  const QSize size(px(design.clientWidth), px(design.clientHeight) + menuHeight());
-  if (design.border == Border::Sizable) {
+  fitClient();
+  if (design.placesClient) {
+    setGeometry(QRect(QPoint(px(design.left), px(design.top)), size()));
+  } else {
+    move(px(design.left), px(design.top));
+  }
+}
+
+void Window::fitClient() {
+  const QSize size(clientSize_.width(), clientSize_.height() + menuHeight());
+  if (sizable_) {
     resize(size);
   } else {
     setFixedSize(size);
-  }
-  if (design.placesClient) {
-    setGeometry(QRect(QPoint(px(design.left), px(design.top)), size));
-  } else {
-    move(px(design.left), px(design.top));
   }
   layoutClient();
 }

@@ -53,6 +53,10 @@ class Window : public QWidget {
   void setTop(float twips);
   void setWidth(float twips);
 
+  // Sizes the window to its design client area below the menu bar; call
+  // again once the menus are built.
+  void fitClient();
+
   // What the close box does; without it the close box hides the window.
   void onCloseBox(Handler handler) { closeBox_ = std::move(handler); }
 
@@ -75,6 +79,8 @@ class Window : public QWidget {
 
   Runtime& runtime_;
   QWidget* client_;
+  QSize clientSize_;
+  bool sizable_;
   QMenuBar* menuBar_ = nullptr;
   Handler closeBox_;
   QPointer<QEventLoop> modalLoop_;

@@ -1,0 +1,44 @@
+// Map cell editing: a click paints the chosen block into a cell and writes
+// its number into the screen record at once.
+#include "app/window_access.h"
+#include "map_editor/frm_main.h"
+#include "map_editor/screen_position.h"
+#include "rom/rom_access.h"
+#include "runtime/conversions.h"
+
+namespace {
+
+const QString kWriteFailed = QStringLiteral("The block could not be written into the ROM image.");
+
+}  // namespace
+
+void frmMain::B_Click(int cell) {
+  B[cell]->setPicture(Selected->Picture());
+  if (cell == 0) {
+    writeCell(0);
+    return;
+  }
+  CellIndex = static_cast<std::uint8_t>(cell);
+  SaveToROM.setEnabled(true);
+}
+
+void frmMain::writeCell(int cell) {
+  const auto address = screenAddress(kWriteFailed);
+  if (!address) return;
+  const qint64 position = cellPosition(*address, cell);
+  rom::RomAccess rom(windows_, kWriteFailed);
+  if (rom.OpenROM() && rom.CheckPositions({position})) rom.PutROMByte(position, PaintBit);
+}
+
+void frmMain::SaveToROM_Timer() {
+  writeCell(CellIndex);
+  // A failed write is not tried again at every tick.
+  SaveToROM.setEnabled(false);
+}
+
+void frmMain::Constant_Timer() {
+  // Text that is no block number leaves the block to paint as it was.
+  if (const auto block = rt::textToByte(WXB->Text())) PaintBit = *block;
+  WhereAt->setText(ScreenBase);
+  if (AreaCode < 1) AreaCode = 1;
+}

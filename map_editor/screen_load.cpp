@@ -1,0 +1,62 @@
+// The screen load: area code to screen address, then the 56 bytes of the
+// screen record into the map cells.
+#include "app/window_access.h"
+#include "map_editor/area_table.h"
+#include "map_editor/frm_main.h"
+#include "map_editor/screen_position.h"
+#include "palette/graphix_controls.h"
+#include "rom/rom_access.h"
+#include "runtime/conversions.h"
+
+#include <array>
+
+namespace {
+
+const QString kLoadFailed = QStringLiteral("The screen could not be loaded.");
+constexpr int kLastBlockWithPicture = 0x43;
+
+}  // namespace
+
+std::optional<double> frmMain::screenAddress(const QString& task) {
+  const auto address = rt::textToDouble(ScreenBase);
+  if (!address) {
+    windows_.reports().report(
+        QStringLiteral("%1\n\nThe screen address \"%2\" is no number.").arg(task, ScreenBase));
+  }
+  return address;
+}
+
+void frmMain::LoadROM_Timer() {
+  // The request is used up, whether the load succeeds or not.
+  LoadROM.setEnabled(false);
+
+  if (const auto address = screenAddressOf(AreaCode)) ScreenBase = rt::numberText(*address);
+
+  GraphixControls& palette = windows_.Graphix();
+  if (palette.GLET->Value() == 1 && !Location2->isHidden()) palette.Change.setEnabled(true);
+  if (palette.GLET->Value() == 2 && !Location->isHidden()) palette.Change.setEnabled(true);
+
+  const auto address = screenAddress(kLoadFailed);
+  if (!address) return;
+  std::array<qint64, kMapCells> positions{};
+  for (int cell = 0; cell < kMapCells; ++cell) positions[cell] = cellPosition(*address, cell);
+
+  // Every byte is read before any cell changes, so a screen is never shown
+  // half from one address and half from another.
+  rom::RomAccess rom(windows_, kLoadFailed);
+  if (!rom.OpenROM() || !rom.CheckPositions(positions)) return;
+  std::array<std::uint8_t, kMapCells> blocks{};
+  for (int cell = 0; cell < kMapCells; ++cell) {
+    const auto block = rom.GetROMByte(positions[cell]);
+    if (!block) return;
+    blocks[cell] = *block;
+  }
+  rom.CloseROM();
+
+  // A block without a picture repeats the picture given last, which PB holds.
+  for (int cell = 0; cell < kMapCells; ++cell) {
+    LoadedBit = blocks[cell];
+    if (LoadedBit <= kLastBlockWithPicture) PB->setPicture(palette.G[LoadedBit]->Picture());
+    B[cell]->setPicture(PB->Picture());
+  }
+}

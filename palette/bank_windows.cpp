@@ -1,0 +1,39 @@
+#include "palette/bank_windows.h"
+
+#include "app/window_access.h"
+
+namespace {
+
+rt::WindowDesign bankWindow(const QString& caption) {
+  return {caption, 11000, 10000, 0, 0, rt::Border::Sizable, QColor(128, 128, 128)};
+}
+
+}  // namespace
+
+GBaseControls::GBaseControls(rt::Runtime& runtime)
+    : rt::Window(runtime, bankWindow(QStringLiteral("GBase"))),
+      G(buildBank(client(), Bank::G)),
+      T(buildBank(client(), Bank::T)),
+      M(buildBank(client(), Bank::M)) {}
+
+GBase2Controls::GBase2Controls(rt::Runtime& runtime)
+    : rt::Window(runtime, bankWindow(QStringLiteral("GBase2"))),
+      V(buildBank(client(), Bank::V)),
+      D(buildBank(client(), Bank::D)),
+      C(buildBank(client(), Bank::C)) {}
+
+GBase::GBase(WindowAccess& windows) : GBaseControls(windows.runtime()) {}
+
+GBase2::GBase2(WindowAccess& windows) : GBase2Controls(windows.runtime()) {}
+
+const PictureBank& pictureBank(WindowAccess& windows, Bank bank) {
+  switch (bank) {
+    case Bank::G: return windows.GBase().G;
+    case Bank::T: return windows.GBase().T;
+    case Bank::M: return windows.GBase().M;
+    case Bank::V: return windows.GBase2().V;
+    case Bank::D: return windows.GBase2().D;
+    case Bank::C: return windows.GBase2().C;
+  }
+  return windows.GBase().G;
+}

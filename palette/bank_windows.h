@@ -1,0 +1,39 @@
+#pragma once
+
+#include "palette/picture_banks.h"
+#include "runtime/window.h"
+
+class WindowAccess;
+
+// The two windows that hold the picture banks; they have no handlers and are
+// never shown.
+class GBaseControls : public rt::Window {
+ public:
+  explicit GBaseControls(rt::Runtime& runtime);
+  PictureBank G;
+  PictureBank T;
+  PictureBank M;
+};
+
+class GBase2Controls : public rt::Window {
+ public:
+  explicit GBase2Controls(rt::Runtime& runtime);
+  PictureBank V;
+  PictureBank D;
+  PictureBank C;
+};
+
+class GBase : public GBaseControls {
+ public:
+  explicit GBase(WindowAccess& windows);
+  void Form_Load() {}
+};
+
+class GBase2 : public GBase2Controls {
+ public:
+  explicit GBase2(WindowAccess& windows);
+  void Form_Load() {}
+};
+
+// The bank's members, creating its window at the first use.
+const PictureBank& pictureBank(WindowAccess& windows, Bank bank);
