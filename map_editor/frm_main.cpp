@@ -144,6 +144,7 @@ frmMain::frmMain(WindowAccess& windows) : frmMainControls(windows.runtime()), wi
   LoadROM.onTick([this] { LoadROM_Timer(); });
   SaveToROM.onTick([this] { SaveToROM_Timer(); });
   Constant.onTick([this] { Constant_Timer(); });
+  wireNavigation();
 }
 
 void frmMain::Form_Load() {

@@ -2,6 +2,7 @@
 
 #include "map_editor/frm_main_controls.h"
 #include "map_editor/place_tables.h"
+#include "map_editor/step_tables.h"
 
 #include <cstdint>
 
@@ -28,6 +29,19 @@ class frmMain : public frmMainControls {
   void SaveToROM_Timer();
   void Constant_Timer();
 
+  // Screen navigation.
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void Command4_Click();
+  void Command5_Click();
+  void Command6_Click();
+  void Command7_Click();
+  void Command8_Click();
+  void Command9_Click();
+  void GO_Click();
+  void CheckPro_Click();
+
   // The window's own state.
   std::int16_t AreaCode = 0;
   QString ScreenBase;
@@ -36,13 +50,21 @@ class frmMain : public frmMainControls {
   std::uint8_t PaintBit = 0;
 
  private:
+  void wireNavigation();
+  void stepArea(std::span<const Step> steps);
+  void stepAddress(double step);
+  // The user's typed address lives from the first keystroke in WhereAt until
+  // "GO !" takes it or the focus goes elsewhere.
+  void dropTypedAddress(QWidget* focusNow);
   void chooseLocation(const rt::ListBox& list, std::span<const LocationRow> rows);
   void requestPictureSetLoad();
   // Writes PaintBit at the ROM position of the cell of the screen that
   // ScreenBase holds now.
   void writeCell(int cell);
-  // The screen address as a number; text that is no number is reported.
-  std::optional<double> screenAddress(const QString& task);
+  // A screen address text as a number; text that is no number is reported.
+  std::optional<double> screenAddress(const QString& task) { return addressValue(ScreenBase, task); }
+  std::optional<double> addressValue(const QString& text, const QString& task);
 
   WindowAccess& windows_;
+  bool typedAddress_ = false;
 };

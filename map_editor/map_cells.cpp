@@ -39,6 +39,6 @@ void frmMain::SaveToROM_Timer() {
 void frmMain::Constant_Timer() {
   // Text that is no block number leaves the block to paint as it was.
   if (const auto block = rt::textToByte(WXB->Text())) PaintBit = *block;
-  WhereAt->setText(ScreenBase);
+  if (!typedAddress_) WhereAt->setText(ScreenBase);
   if (AreaCode < 1) AreaCode = 1;
 }

@@ -17,11 +17,11 @@ constexpr int kLastBlockWithPicture = 0x43;
 
 }  // namespace
 
-std::optional<double> frmMain::screenAddress(const QString& task) {
-  const auto address = rt::textToDouble(ScreenBase);
+std::optional<double> frmMain::addressValue(const QString& text, const QString& task) {
+  const auto address = rt::textToDouble(text);
   if (!address) {
     windows_.reports().report(
-        QStringLiteral("%1\n\nThe screen address \"%2\" is no number.").arg(task, ScreenBase));
+        QStringLiteral("%1\n\nThe screen address \"%2\" is no number.").arg(task, text));
   }
   return address;
 }
