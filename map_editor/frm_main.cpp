@@ -145,6 +145,7 @@ frmMain::frmMain(WindowAccess& windows) : frmMainControls(windows.runtime()), wi
   SaveToROM.onTick([this] { SaveToROM_Timer(); });
   Constant.onTick([this] { Constant_Timer(); });
   wireNavigation();
+  wireMenus();
 }
 
 void frmMain::Form_Load() {

@@ -42,6 +42,14 @@ class frmMain : public frmMainControls {
   void GO_Click();
   void CheckPro_Click();
 
+  // Menus and the picture that opens the About box.
+  void mnuDestination_Click();
+  void mnuExit_Click();
+  void mnuDifficulty_Click();
+  void mnuColors_Click();
+  void mnuRivaruDaro_Click();
+  void Image1_Click();
+
   // The window's own state.
   std::int16_t AreaCode = 0;
   QString ScreenBase;
@@ -51,6 +59,7 @@ class frmMain : public frmMainControls {
 
  private:
   void wireNavigation();
+  void wireMenus();
   void stepArea(std::span<const Step> steps);
   void stepAddress(double step);
   // The user's typed address lives from the first keystroke in WhereAt until

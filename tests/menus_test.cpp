@@ -1,0 +1,119 @@
+#include "main_window_fixture.h"
+
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+using Menus = MainWindowTest;
+
+TEST_F(Menus, TheMenuTreeHasItsTextsOrderNamesAndNoShortcuts) {
+  QMenuBar* bar = main().windowMenuBar();
+  ASSERT_NE(bar, nullptr);
+  const QList<QAction*> menus = bar->actions();
+  ASSERT_EQ(menus.size(), 3);
+  const std::vector<std::pair<QString, QStringList>> tree{
+      {"&File", {"&Destination", "", "E&Xit"}},
+      {"&Edit", {"&Difficulty", "&Colors"}},
+      {"&View", {"&Rivaru Daro"}}};
+  const std::vector<QStringList> names{{"mnuDestination", "mnuSplit1", "mnuExit"},
+                                       {"mnuDifficulty", "mnuColors"},
+                                       {"mnuRivaruDaro"}};
+  const QStringList menuNames{"mnuFile", "mnuEdit", "mnuView"};
+  for (int m = 0; m < 3; ++m) {
+    EXPECT_EQ(menus[m]->text(), tree[m].first);
+    EXPECT_EQ(menus[m]->menu()->objectName(), menuNames[m]);
+    const QList<QAction*> items = menus[m]->menu()->actions();
+    ASSERT_EQ(items.size(), tree[m].second.size());
+    for (int i = 0; i < items.size(); ++i) {
+      EXPECT_EQ(items[i]->text(), tree[m].second[i]);
+      EXPECT_EQ(items[i]->objectName(), names[m][i]);
+      EXPECT_TRUE(items[i]->shortcut().isEmpty());
+      EXPECT_TRUE(items[i]->isEnabled());
+      EXPECT_FALSE(items[i]->isCheckable());
+    }
+  }
+  EXPECT_TRUE(main().mnuSplit1->isSeparator());
+}
+
+TEST_F(Menus, RivaruDaroPlacesThePaletteBesideTheMainWindow) {
+  main().setLeft(1000);
+  main().setTop(2000);
+  main().setWidth(4230);
+  const QSize size = palette().size();
+  palette().close();
+  main().mnuRivaruDaro->trigger();
+  EXPECT_TRUE(palette().isVisible());
+  EXPECT_EQ(palette().Left(), 5230);
+  EXPECT_EQ(palette().Top(), 2330);
+  EXPECT_EQ(palette().size(), size);
+
+  palette().setLeft(9000);
+  main().mnuRivaruDaro->trigger();
+  EXPECT_EQ(palette().Left(), 5230);
+}
+
+TEST_F(Menus, DialogsOpenedTwiceGiveOneWindow) {
+  main().mnuDestination->trigger();
+  QWidget* destination = &program().frmDestination();
+  main().mnuDestination->trigger();
+  EXPECT_EQ(&program().frmDestination(), destination);
+  EXPECT_TRUE(destination->isVisible());
+
+  main().mnuDifficulty->trigger();
+  QWidget* difficulty = &program().frmDifficulty();
+  main().mnuDifficulty->trigger();
+  EXPECT_EQ(&program().frmDifficulty(), difficulty);
+  EXPECT_TRUE(difficulty->isVisible());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(Menus, TheImageOpensTheAboutBoxOnce) {
+  main().Image1->Click();
+  QWidget* about = &program().About();
+  main().Image1->Click();
+  EXPECT_EQ(&program().About(), about);
+  EXPECT_TRUE(about->isVisible());
+}
+
+TEST_F(Menus, TheColourDialogIsModalAndTheTimersKeepTicking) {
+  main().show();
+  settle();
+  // A real click on the main window's right arrow steps the screen...
+  QWindow* window = main().windowHandle();
+  const QPoint arrow = main().Command4->mapTo(&main(), main().Command4->rect().center());
+  QTest::mouseClick(window, Qt::LeftButton, {}, arrow);
+  ASSERT_EQ(main().AreaCode, 3);
+  settle();
+  bool blocked = false;
+  int ticksWhileOpen = 0;
+  const std::int16_t areaBefore = main().AreaCode;
+  QTimer::singleShot(0, [&] {
+    QWidget* colors = &program().frmColors();
+    blocked = QApplication::activeModalWidget() == colors;
+    // ...and goes nowhere while the colour dialog is open.
+    QTest::mouseClick(window, Qt::LeftButton, {}, arrow);
+    main().Constant.onTick([&] { ++ticksWhileOpen; });
+    tickAll();
+    colors->close();
+  });
+  main().mnuColors->trigger();
+  EXPECT_TRUE(blocked);
+  EXPECT_EQ(main().AreaCode, areaBefore);
+  EXPECT_FALSE(main().LoadROM.Enabled());
+  EXPECT_EQ(ticksWhileOpen, 1);
+  EXPECT_FALSE(program().colorsLoaded() && program().frmColors().isVisible());
+}
+
+TEST_F(Menus, ExitEndsTheProgramWithDialogsOpenAndWritesThePendingCellFirst) {
+  settle();
+  chooseBlock(0x2E);
+  main().mnuDestination->trigger();
+  main().mnuDifficulty->trigger();
+  main().B_Click(44);
+  main().mnuExit->trigger();
+  EXPECT_EQ(ends_, 1);
+  EXPECT_EQ(byteAt(33960 + 44), 0x2E);
+  EXPECT_FALSE(program().frmDestination().isVisible());
+  EXPECT_FALSE(program().frmDifficulty().isVisible());
+  EXPECT_FALSE(palette().isVisible());
+}
