@@ -41,7 +41,6 @@ bool Timer::tick() {
 
 TimerHub::TimerHub(Clock clock) : clock_(clock) {
   elapsed_.start();
-  driver_.setTimerType(Qt::PreciseTimer);
   connect(&driver_, &QTimer::timeout, this, &TimerHub::tickAll);
 }
 

@@ -1,0 +1,106 @@
+// What single handlers cost: the screen load, a map cell write, a picture
+// set load of each set and a polling tick of each window, on a sample ROM
+// image of 262160 bytes.
+#include "app/program.h"
+#include "tools/sample_rom.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A started program with timers that tick only when asked.
+class Session {
+ public:
+  Session() {
+    QFile file(dir_.filePath("cv2.nes"));
+    file.open(QIODevice::WriteOnly);
+    file.write(sample_rom::make());
+    file.close();
+    ProgramOptions options;
+    options.clock = rt::TimerHub::Clock::Manual;
+    options.reportHook = [](const QString& message) { qFatal("%s", qPrintable(message)); };
+    options.onEnd = [] {};
+    program_ = std::make_unique<Program>(options);
+    program_->frmMain();
+    program_->frmDestination().Destination->setText(file.fileName());
+    for (int round = 0; round < 4; ++round) program_->runtime().timers.tickAll();
+  }
+
+  Program& program() { return *program_; }
+
+ private:
+  QTemporaryDir dir_;
+  std::unique_ptr<Program> program_;
+};
+
+void BM_ScreenLoad(benchmark::State& state) {
+  Session session;
+  frmMain& main = session.program().frmMain();
+  for (auto _ : state) {
+    main.LoadROM.setEnabled(true);
+    main.LoadROM_Timer();
+  }
+}
+BENCHMARK(BM_ScreenLoad);
+
+void BM_MapCellWrite(benchmark::State& state) {
+  Session session;
+  frmMain& main = session.program().frmMain();
+  for (auto _ : state) {
+    main.B_Click(5);
+    main.SaveToROM_Timer();
+  }
+}
+BENCHMARK(BM_MapCellWrite);
+
+void BM_PictureSetLoad(benchmark::State& state) {
+  Session session;
+  Program& program = session.program();
+  const int number = static_cast<int>(state.range(0));
+  // Another set first each time, so that every load changes the palette.
+  const int other = number == 1 ? 2 : 1;
+  auto load = [&](int set) {
+    program.frmMain().GScroll->setValue(set);
+    program.Graphix().Change.setEnabled(true);
+    program.Graphix().Change_Timer();
+  };
+  for (auto _ : state) {
+    state.PauseTiming();
+    load(other);
+    state.ResumeTiming();
+    load(number);
+  }
+}
+BENCHMARK(BM_PictureSetLoad)->DenseRange(1, 7)->ArgName("set");
+
+void BM_PollingTick_frmMain(benchmark::State& state) {
+  Session session;
+  for (auto _ : state) session.program().frmMain().Constant_Timer();
+}
+BENCHMARK(BM_PollingTick_frmMain);
+
+void BM_PollingTick_Graphix(benchmark::State& state) {
+  Session session;
+  for (auto _ : state) session.program().Graphix().Constant_Timer();
+}
+BENCHMARK(BM_PollingTick_Graphix);
+
+void BM_PollingTick_frmDestination(benchmark::State& state) {
+  Session session;
+  for (auto _ : state) session.program().frmDestination().Timer1_Timer();
+}
+BENCHMARK(BM_PollingTick_frmDestination);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
