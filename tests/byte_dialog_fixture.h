@@ -7,6 +7,7 @@
 #include <QEvent>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <utility>
@@ -55,6 +56,26 @@ class ByteDialogTest : public ProgramTest {
         {"too short",
          files_.write(QStringLiteral("short.nes"), sample_rom::make().left(lastPosition - 1))},
     };
+  }
+
+  // On each failing image: the opening reports once and leaves the design
+  // values, an edit and a "SAVE" report once more, and no file changes.
+  void expectFailuresChangeNothing(qint64 lastPosition, const std::function<QWidget&()>& open,
+                                   const std::function<void()>& expectDesignValues,
+                                   const std::function<void()>& editAndSave) {
+    for (const FailingRom& rom : failingRoms(lastPosition)) {
+      SCOPED_TRACE(rom.what);
+      const auto before = everyFile();
+      reports_.clear();
+      useRom(rom.path);
+      QWidget& dialog = open();
+      EXPECT_EQ(reports_.size(), 1u);
+      expectDesignValues();
+      editAndSave();
+      EXPECT_EQ(reports_.size(), 2u);
+      EXPECT_EQ(everyFile(), before);
+      closeByFrame(dialog);
+    }
   }
 
   // The close box, then the deferred delete that unloads the window.

@@ -157,18 +157,11 @@ TEST_F(FrmDifficultyTest, SaveWritesIntoTheImageNamedAtTheClick) {
 }
 
 TEST_F(FrmDifficultyTest, AFailingImageIsReportedOnceAtEachAccessAndNoFileChanges) {
-  for (const FailingRom& rom : failingRoms(kSimon)) {
-    SCOPED_TRACE(rom.what);
-    const auto before = everyFile();
-    reports_.clear();
-    useRom(rom.path);
-    dialog();
-    EXPECT_EQ(reports_.size(), 1u);
-    EXPECT_EQ(shown(), (Shown{1, "", 1, ""}));
-    dialog().ScrollEnemy->setValue(4);
-    dialog().cmdSave->click();
-    EXPECT_EQ(reports_.size(), 2u);
-    EXPECT_EQ(everyFile(), before);
-    closeByFrame(dialog());
-  }
+  expectFailuresChangeNothing(
+      kSimon, [this]() -> QWidget& { return dialog(); },
+      [this] { EXPECT_EQ(shown(), (Shown{1, "", 1, ""})); },
+      [this] {
+        dialog().ScrollEnemy->setValue(4);
+        dialog().cmdSave->click();
+      });
 }
