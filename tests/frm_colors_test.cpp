@@ -92,7 +92,7 @@ TEST_F(FrmColorsTest, TheWindowAndItsControlsStandAtTheirDesignPlaces) {
   EXPECT_EQ(d.Constant.Interval(), 1);
 }
 
-TEST_F(FrmColorsTest, TheSwatchesAreHiddenAndSolidAndThoseNoBarReachesRepeatIndex17) {
+TEST_F(FrmColorsTest, TheSwatchesAndTheHeroAreTheirOwnPictures) {
   const std::map<int, QRgb> some{{0, kSwatch0}, {1, kSwatch1}, {5, 0xAF0F2F},  {13, 0x000000},
                                  {16, 0xAFAFAF}, {17, kSwatch17}, {20, 0xD03FBF}, {32, 0xE0E7E0},
                                  {33, 0x5F9FFF}, {34, kSwatch17}, {38, kSwatch17}};
@@ -106,17 +106,13 @@ TEST_F(FrmColorsTest, TheSwatchesAreHiddenAndSolidAndThoseNoBarReachesRepeatInde
   for (const auto& [index, colour] : some) {
     EXPECT_EQ(solidColour(dialog().Color[index]->Picture()), colour) << "swatch " << index;
   }
-}
-
-TEST_F(FrmColorsTest, TheHeroIs32By59InWhiteRedOrangeBlackAndTransparent) {
-  useRom(romWith({}));
+  // The hero: 32 x 59 pixels in white, red-orange, black and transparent.
   const QImage hero = dialog().Image1->Picture().toImage();
   ASSERT_EQ(hero.size(), QSize(32, 59));
   QSet<QRgb> colours;
   for (int y = 0; y < hero.height(); ++y) {
     for (int x = 0; x < hero.width(); ++x) {
-      const QRgb pixel = hero.pixel(x, y);
-      colours.insert(qAlpha(pixel) == 0 ? 0 : pixel);
+      colours.insert(qAlpha(hero.pixel(x, y)) == 0 ? 0 : hero.pixel(x, y));
     }
   }
   EXPECT_EQ(colours, (QSet<QRgb>{0, qRgb(255, 255, 255), qRgb(0xFF, 0x38, 0x00), qRgb(0, 0, 0)}));
