@@ -1,6 +1,8 @@
 #include "editors/frm_colors.h"
 
 #include "app/window_access.h"
+#include "assets/hero_picture.h"
+#include "editors/rom_bytes.h"
 
 namespace {
 
@@ -14,11 +16,131 @@ const rt::WindowDesign kDesign{
     .background = QColor(0, 0, 0),
 };
 
+// ROM positions of the hero's colour bytes.
+constexpr qint64 kOutlinePosition = 117440;
+constexpr qint64 kShirtPosition = 117441;
+constexpr qint64 kSkinPosition = 117442;
+
+constexpr int kHighestIndex = static_cast<int>(assets::kNesColours.size()) - 1;
+
+// A preview sits inside its frame's two-pixel edge.
+constexpr int kFrameEdge = rt::twips(2);
+constexpr int kSwatchWidth = rt::twips(assets::kSwatchWidth);
+constexpr int kSwatchHeight = rt::twips(assets::kSwatchHeight);
+
+const QColor kCaptionColour(0xFF, 0xFF, 0x80);
+
+rt::ScrollBar* colourBar(QWidget* parent, int top) {
+  return new rt::ScrollBar(parent, {120, top, 2535, 255}, 0, kHighestIndex, 0);
+}
+
+rt::PictureCell* frame(QWidget* parent, int top) {
+  return new rt::PictureCell(parent, {2760, top, 440, 390}, QPixmap(),
+                             rt::PictureCell::Border::Single);
+}
+
+rt::PictureCell* preview(rt::PictureCell* frame) {
+  return new rt::PictureCell(frame, {kFrameEdge, kFrameEdge, kSwatchWidth, kSwatchHeight},
+                             QPixmap());
+}
+
+rt::Label* caption(QWidget* parent, const rt::TwipsRect& place, const QString& text,
+                   const QColor& colour) {
+  auto* label = new rt::Label(parent, place, text);
+  label->setTextFormat(Qt::PlainText);
+  label->setTextColor(colour);
+  return label;
+}
+
+std::array<rt::PictureCell*, assets::kSwatchCount> swatches(QWidget* parent) {
+  std::array<rt::PictureCell*, assets::kSwatchCount> cells{};
+  for (int i = 0; i < assets::kSwatchCount; ++i) {
+    cells[i] = new rt::PictureCell(parent, {0, 0, kSwatchWidth, kSwatchHeight},
+                                   QPixmap::fromImage(assets::colourSwatch(i)));
+    cells[i]->hide();
+  }
+  return cells;
+}
+
+const QString kLoadFailed = QStringLiteral("The hero's colours could not be read from the ROM image.");
+const QString kSaveFailed = QStringLiteral("The hero's colours could not be saved into the ROM image.");
+
 }  // namespace
 
-frmColorsControls::frmColorsControls(rt::Runtime& runtime) : rt::Window(runtime, kDesign) {}
+frmColorsControls::frmColorsControls(rt::Runtime& runtime)
+    : rt::Window(runtime, kDesign),
+      Label4(caption(client(), {120, 120, 2640, 195},
+                     QStringLiteral("Color Editor          in the works"), QColor(0xFF, 0x80, 0x80))),
+      Image1(new rt::PictureCell(client(), {1200, 120, 480, 885},
+                                 QPixmap::fromImage(assets::heroPicture()))),
+      Label1(caption(client(), {480, 1080, 1080, 195}, QStringLiteral("Simon's Outline"),
+                     kCaptionColour)),
+      ScrollSimonOutline(colourBar(client(), 1320)),
+      Picture1(frame(client(), 1260)),
+      ColorSimonOutline(preview(Picture1)),
+      Label2(caption(client(), {360, 1680, 1845, 195}, QStringLiteral("Simon's Shirt / Energy Bar"),
+                     kCaptionColour)),
+      ScrollSimonShirt(colourBar(client(), 1920)),
+      Picture2(frame(client(), 1850)),
+      ColorSimonShirt(preview(Picture2)),
+      Label3(caption(client(), {720, 2280, 1470, 195}, QStringLiteral("Simon's Skin / Boots"),
+                     QColor(0xFF, 0xFF, 0x00))),
+      ScrollSimonSkin(colourBar(client(), 2520)),
+      Picture3(frame(client(), 2460)),
+      ColorSimonSkin(preview(Picture3)),
+      cmdSave(new rt::CommandButton(client(), {720, 3000, 1575, 375}, QStringLiteral("SAVE"))),
+      Constant(runtime.timers, 1, true),
+      Color(swatches(client())) {
+  QFont bold = Label4->font();
+  bold.setBold(true);
+  Label4->setFont(bold);
+  // The blanks in the heading leave room for the hero, who stands in front.
+  Image1->raise();
+  // Swatch 1 until the first tick.
+  for (rt::PictureCell* shown : {ColorSimonOutline, ColorSimonShirt, ColorSimonSkin}) {
+    shown->setPicture(Color[1]->Picture());
+  }
+}
 
 frmColors::frmColors(WindowAccess& windows)
-    : frmColorsControls(windows.runtime()), windows_(windows) {}
+    : frmColorsControls(windows.runtime()), windows_(windows) {
+  Constant.onTick([this] { Constant_Timer(); });
+  cmdSave->onClick([this] { cmdSave_Click(); });
+}
 
-void frmColors::Form_Load() {}
+void frmColors::Form_Load() {
+  constexpr std::array<qint64, 3> kPositions{kOutlinePosition, kShirtPosition, kSkinPosition};
+  const auto bytes = editors::readRomBytes(windows_, kLoadFailed, kPositions);
+  // A failed read is reported; the bars keep their design values.
+  if (!bytes) return;
+  LoadedOutline = (*bytes)[0];
+  LoadedShirt = (*bytes)[1];
+  LoadedSkin = (*bytes)[2];
+  const std::array<std::pair<rt::ScrollBar*, std::uint8_t>, 3> bars{{
+      {ScrollSimonOutline, LoadedOutline},
+      {ScrollSimonShirt, LoadedShirt},
+      {ScrollSimonSkin, LoadedSkin},
+  }};
+  for (const auto& [bar, byte] : bars) {
+    // A byte past the last colour index leaves the bar at 0.
+    if (byte <= kHighestIndex) bar->setValue(byte);
+  }
+}
+
+void frmColors::Constant_Timer() {
+  ColorSimonOutline->setPicture(Color[ScrollSimonOutline->Value()]->Picture());
+  ColorSimonShirt->setPicture(Color[ScrollSimonShirt->Value()]->Picture());
+  ColorSimonSkin->setPicture(Color[ScrollSimonSkin->Value()]->Picture());
+}
+
+void frmColors::cmdSave_Click() {
+  SavedOutline = static_cast<std::uint8_t>(ScrollSimonOutline->Value());
+  SavedShirt = static_cast<std::uint8_t>(ScrollSimonShirt->Value());
+  SavedSkin = static_cast<std::uint8_t>(ScrollSimonSkin->Value());
+  const std::array<editors::RomByte, 3> bytes{{
+      {kOutlinePosition, SavedOutline},
+      {kShirtPosition, SavedShirt},
+      {kSkinPosition, SavedSkin},
+  }};
+  editors::writeRomBytes(windows_, kSaveFailed, bytes);
+}

@@ -2,6 +2,8 @@
 
 #include "editors/frm_colors_controls.h"
 
+#include <cstdint>
+
 class WindowAccess;
 
 class frmColors : public frmColorsControls {
@@ -9,7 +11,15 @@ class frmColors : public frmColorsControls {
   explicit frmColors(WindowAccess& windows);
 
   void Form_Load();
+  void Constant_Timer();
+  void cmdSave_Click();
 
  private:
   WindowAccess& windows_;
+  std::uint8_t LoadedSkin = 0;
+  std::uint8_t LoadedShirt = 0;
+  std::uint8_t LoadedOutline = 0;
+  std::uint8_t SavedSkin = 0;
+  std::uint8_t SavedShirt = 0;
+  std::uint8_t SavedOutline = 0;
 };

@@ -1,6 +1,10 @@
 #include "editors/frm_difficulty.h"
 
 #include "app/window_access.h"
+#include "editors/rom_bytes.h"
+#include "editors/strength_levels.h"
+
+#include <array>
 
 namespace {
 
@@ -14,12 +18,80 @@ const rt::WindowDesign kDesign{
     .background = QColor(0x40, 0x40, 0x40),
 };
 
+// ROM positions of the strength bytes.
+constexpr qint64 kEnemyPosition = 19443;
+constexpr qint64 kSimonPosition = 19459;
+
+const QString kLoadFailed = QStringLiteral("The strength levels could not be read from the ROM image.");
+const QString kSaveFailed = QStringLiteral("The strength levels could not be saved into the ROM image.");
+
+rt::Label* heading(QWidget* parent, const rt::TwipsRect& place, const QString& text) {
+  auto* label = new rt::Label(parent, place, text);
+  label->setTextColor(Qt::white);
+  return label;
+}
+
+rt::Label* levelCaption(QWidget* parent, int top) {
+  auto* label = new rt::Label(parent, {120, top, 1695, 255}, QString());
+  label->setFrameStyle(QFrame::Box | QFrame::Plain);
+  label->setLineWidth(1);
+  label->setAlignment(Qt::AlignCenter);
+  // On the face colour of the system, so that the caption reads on the dark
+  // window.
+  QPalette colours = label->palette();
+  colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+  label->setPalette(colours);
+  label->setAutoFillBackground(true);
+  return label;
+}
+
+rt::ScrollBar* levelBar(QWidget* parent, int top) {
+  return new rt::ScrollBar(parent, {120, top, 1695, 255}, strength::kLowest, strength::kHighest,
+                           strength::kLowest);
+}
+
 }  // namespace
 
 frmDifficultyControls::frmDifficultyControls(rt::Runtime& runtime)
-    : rt::Window(runtime, kDesign) {}
+    : rt::Window(runtime, kDesign),
+      Label2(heading(client(), {360, 120, 1185, 195}, QStringLiteral("Simon's Strength"))),
+      ScrollSimon(levelBar(client(), 360)),
+      lblSimon(levelCaption(client(), 600)),
+      Label1(heading(client(), {240, 1080, 1365, 195}, QStringLiteral("Monsters' Strength:"))),
+      ScrollEnemy(levelBar(client(), 1320)),
+      lblEnemy(levelCaption(client(), 1560)),
+      cmdSave(new rt::CommandButton(client(), {120, 2280, 1695, 375}, QStringLiteral("SAVE"))),
+      Constant(runtime.timers, 1, true) {}
 
 frmDifficulty::frmDifficulty(WindowAccess& windows)
-    : frmDifficultyControls(windows.runtime()), windows_(windows) {}
+    : frmDifficultyControls(windows.runtime()), windows_(windows) {
+  Constant.onTick([this] { Constant_Timer(); });
+  cmdSave->onClick([this] { cmdSave_Click(); });
+}
 
-void frmDifficulty::Form_Load() {}
+void frmDifficulty::Form_Load() {
+  constexpr std::array<qint64, 2> kPositions{kEnemyPosition, kSimonPosition};
+  const auto bytes = editors::readRomBytes(windows_, kLoadFailed, kPositions);
+  // A failed read is reported; the bars keep their design values.
+  if (!bytes) return;
+  LoadedEnemy = (*bytes)[0];
+  LoadedSimon = (*bytes)[1];
+  // A byte outside the level table leaves its bar at level 1.
+  if (const auto level = strength::enemyLevelOf(LoadedEnemy)) ScrollEnemy->setValue(*level);
+  if (const auto level = strength::simonLevelOf(LoadedSimon)) ScrollSimon->setValue(*level);
+}
+
+void frmDifficulty::Constant_Timer() {
+  lblSimon->setCaption(QString::fromLatin1(strength::row(ScrollSimon->Value()).simonCaption));
+  lblEnemy->setCaption(QString::fromLatin1(strength::row(ScrollEnemy->Value()).enemyCaption));
+}
+
+void frmDifficulty::cmdSave_Click() {
+  SavedEnemy = strength::row(ScrollEnemy->Value()).enemyByte;
+  SavedSimon = strength::row(ScrollSimon->Value()).simonByte;
+  const std::array<editors::RomByte, 2> bytes{{
+      {kEnemyPosition, SavedEnemy},
+      {kSimonPosition, SavedSimon},
+  }};
+  editors::writeRomBytes(windows_, kSaveFailed, bytes);
+}

@@ -2,6 +2,8 @@
 
 #include "editors/frm_difficulty_controls.h"
 
+#include <cstdint>
+
 class WindowAccess;
 
 class frmDifficulty : public frmDifficultyControls {
@@ -9,7 +11,13 @@ class frmDifficulty : public frmDifficultyControls {
   explicit frmDifficulty(WindowAccess& windows);
 
   void Form_Load();
+  void Constant_Timer();
+  void cmdSave_Click();
 
  private:
   WindowAccess& windows_;
+  std::uint8_t LoadedSimon = 0;
+  std::uint8_t LoadedEnemy = 0;
+  std::uint8_t SavedSimon = 0;
+  std::uint8_t SavedEnemy = 0;
 };

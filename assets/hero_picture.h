@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+
+// The colour dialog's picture of the hero: 32 x 59 pixels in white,
+// red-orange and black on a transparent ground, drawn here.
+namespace assets {
+
+inline constexpr int kHeroWidth = 32;
+inline constexpr int kHeroHeight = 59;
+
+QImage heroPicture();
+
+}  // namespace assets
