@@ -94,6 +94,18 @@ void BM_PollingTick_frmDestination(benchmark::State& state) {
 }
 BENCHMARK(BM_PollingTick_frmDestination);
 
+void BM_PollingTick_frmColors(benchmark::State& state) {
+  Session session;
+  for (auto _ : state) session.program().frmColors().Constant_Timer();
+}
+BENCHMARK(BM_PollingTick_frmColors);
+
+void BM_PollingTick_frmDifficulty(benchmark::State& state) {
+  Session session;
+  for (auto _ : state) session.program().frmDifficulty().Constant_Timer();
+}
+BENCHMARK(BM_PollingTick_frmDifficulty);
+
 }  // namespace
 
 int main(int argc, char** argv) {

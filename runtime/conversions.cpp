@@ -1,17 +1,48 @@
 #include "runtime/conversions.h"
 
-#include <QRegularExpression>
-
 #include <cmath>
 
 namespace rt {
 
+namespace {
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Skips the digits at `at`; tells whether there was one.
+bool skipDigits(QStringView text, qsizetype& at) {
+  const qsizetype start = at;
+  while (at < text.size() && isDigit(text[at])) ++at;
+  return at > start;
+}
+
+// Whether the text is a sign, digits with an optional fraction, and an
+// optional exponent, nothing more. Polling timers convert on every tick, so
+// this is scanned by hand.
+bool isDecimal(QStringView text) {
+  qsizetype at = 0;
+  if (at < text.size() && (text[at] == u'+' || text[at] == u'-')) ++at;
+  const bool whole = skipDigits(text, at);
+  bool fraction = false;
+  if (at < text.size() && text[at] == u'.') {
+    ++at;
+    fraction = skipDigits(text, at);
+  }
+  if (!whole && !fraction) return false;
+  if (at < text.size() && (text[at] == u'e' || text[at] == u'E')) {
+    ++at;
+    if (at < text.size() && (text[at] == u'+' || text[at] == u'-')) ++at;
+    if (!skipDigits(text, at)) return false;
+  }
+  return at == text.size();
+}
+
+}  // namespace
+
 std::optional<double> textToDouble(const QString& text) {
-  static const QRegularExpression number(
-      QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
-  if (!number.match(text).hasMatch()) return std::nullopt;
+  const QStringView number = QStringView(text).trimmed();
+  if (!isDecimal(number)) return std::nullopt;
   bool ok = false;
-  const double value = text.trimmed().toDouble(&ok);
+  const double value = number.toDouble(&ok);
   if (!ok || !std::isfinite(value)) return std::nullopt;
   return value;
 }
