@@ -53,8 +53,9 @@ QColor shadeFor(PictureSet set, int block) {
 
 void drawDigit(QImage& image, int digit, int left, int top, QRgb ink) {
   for (int row = 0; row < 5; ++row) {
+    const char* pixels = kDigits[digit][row];
     for (int column = 0; column < 3; ++column) {
-      if (kDigits[digit][row][column] != '#') continue;
+      if (pixels[column] != '#') continue;
       for (int dy = 0; dy < kScale; ++dy) {
         for (int dx = 0; dx < kScale; ++dx) {
           image.setPixel(left + column * kScale + dx, top + row * kScale + dy, ink);

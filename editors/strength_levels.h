@@ -29,8 +29,8 @@ inline constexpr int kHighest = kLevels.back().level;
 // The level whose byte is exactly `byte`, first match in level order; none
 // for a byte outside the table.
 constexpr std::optional<int> levelOf(std::uint8_t Level::*side, std::uint8_t byte) {
-  for (const Level& row : kLevels) {
-    if (row.*side == byte) return row.level;
+  for (const Level& each : kLevels) {
+    if (each.*side == byte) return each.level;
   }
   return std::nullopt;
 }

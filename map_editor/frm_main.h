@@ -11,6 +11,7 @@ class WindowAccess;
 class frmMain : public frmMainControls {
  public:
   explicit frmMain(WindowAccess& windows);
+  ~frmMain() override;
 
   void Form_Load();
   void Form_Unload();
@@ -76,4 +77,5 @@ class frmMain : public frmMainControls {
 
   WindowAccess& windows_;
   bool typedAddress_ = false;
+  QMetaObject::Connection focusWatch_;
 };

@@ -29,8 +29,13 @@ void frmMain::wireNavigation() {
   GO->onClick([this] { GO_Click(); });
   CheckPro->onClick([this] { CheckPro_Click(); });
   connect(WhereAt, &QLineEdit::textEdited, this, [this] { typedAddress_ = true; });
-  connect(qApp, &QApplication::focusChanged, this,
-          [this](QWidget*, QWidget* now) { dropTypedAddress(now); });
+  focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                        [this](QWidget*, QWidget* now) { dropTypedAddress(now); });
+}
+
+frmMain::~frmMain() {
+  // Tearing the window down moves the focus; by then this is no frmMain.
+  disconnect(focusWatch_);
 }
 
 void frmMain::Command1_Click() { LoadROM.setEnabled(true); }
