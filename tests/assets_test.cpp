@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QSet>
 
+#include "assets/about_picture.h"
 #include "assets/pixel_map.h"
 #include "assets/program_icon.h"
 
@@ -82,4 +83,24 @@ TEST(ProgramIcon, IsTheSameEveryTimeAndTheWindowIconShowsIt) {
   EXPECT_TRUE(windowIcon.availableSizes().contains(QSize(32, 32)));
   EXPECT_EQ(windowIcon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
             icon.convertToFormat(QImage::Format_ARGB32));
+}
+
+TEST(AboutPicture, Is89By78OpaqueAndTheSameEveryTime) {
+  const QImage picture = assets::aboutPicture();
+  EXPECT_EQ(picture.size(), QSize(89, 78));
+  EXPECT_FALSE(picture.hasAlphaChannel());
+  EXPECT_EQ(picture, assets::aboutPicture());
+  EXPECT_GE(coloursOf(picture).size(), 20);
+}
+
+TEST(AboutPicture, TheTwoPillarsAreAlikeAndReachTheFloor) {
+  const QImage picture = assets::aboutPicture();
+  // The right pillar is the left one 68 pixels on, outline included.
+  for (int y = 12; y < 70; ++y) {
+    for (int x = 2; x <= 18; ++x) {
+      ASSERT_EQ(picture.pixel(x, y), picture.pixel(x + 68, y)) << x << "," << y;
+    }
+  }
+  // Stone down to the floor, not sky.
+  EXPECT_NE(picture.pixel(10, 69), picture.pixel(30, 69));
 }
