@@ -155,3 +155,8 @@ TEST_F(AboutTest, ClosingByTheFrameOnlyHidesIt) {
   program().About().Show();
   EXPECT_EQ(content(), before);
 }
+
+TEST_F(AboutTest, TheRomLocationDialogCarriesTheProgramIconToo) {
+  EXPECT_EQ(iconImage(program().frmDestination().windowIcon()),
+            assets::programIconImage().convertToFormat(QImage::Format_ARGB32));
+}
