@@ -77,9 +77,6 @@ TEST_F(AboutTest, DesignValues) {
   EXPECT_EQ(about().Command1->text(), "Yeah, Yeah...");
   EXPECT_EQ(about().Command1->geometry(), QRect(48, 248, 129, 25));
   EXPECT_EQ(about().Line1->geometry(), QRect(0, 136, 233, 1)) << "the rule across the window";
-}
-
-TEST_F(AboutTest, TheLabelsOfFixedSizeKeepTheirBoxes) {
   EXPECT_EQ(about().Label2->text(), "version 0.3");
   EXPECT_EQ(about().Label2->geometry(), QRect(64, 32, 65, 17));
   EXPECT_EQ(about().Label3->geometry(), QRect(8, 56, 217, 65));
