@@ -1,6 +1,7 @@
 #include "map_editor/about.h"
 
 #include "app/window_access.h"
+#include "assets/program_icon.h"
 
 namespace {
 
@@ -14,8 +15,77 @@ const rt::WindowDesign kDesign{
     .background = QColor(),  // the system's own
 };
 
+enum class Style { Default, Title, Heading };
+
+struct LabelDesign {
+  rt::TwipsRect place;
+  const char* text;
+  Style style;
+  bool sizesToText;
+};
+
+constexpr LabelDesign kLabel1{{720, 120, 1485, 360}, "Marrow Gate", Style::Title, true};
+constexpr LabelDesign kLabel2{{960, 480, 975, 255}, "version 0.3", Style::Default, false};
+constexpr LabelDesign kLabel3{{120, 840, 3255, 975},
+                              "Thanks to all who mapped the game's screens and shared their "
+                              "notes, and to everyone who tried the early versions.",
+                              Style::Default,
+                              false};
+constexpr LabelDesign kLabel4{{2520, 1800, 510, 195}, "- the crew", Style::Default, true};
+constexpr LabelDesign kLabel9{{720, 2160, 1950, 300}, "What's to come:", Style::Heading, true};
+constexpr LabelDesign kLabel5{
+    {800, 2520, 1800, 195}, "- Better Level Scrolling -", Style::Default, true};
+constexpr LabelDesign kLabel6{
+    {840, 2760, 1590, 195}, "- Music-Pointer Editor -", Style::Default, true};
+constexpr LabelDesign kLabel7{
+    {440, 3000, 2385, 195}, "- The Color Editor will be finished -", Style::Default, true};
+constexpr LabelDesign kLabel8{{930, 3240, 1425, 195}, "- And MUCH more! -", Style::Default, true};
+
+// MS Sans Serif where the system has it, else the nearest sans-serif; the
+// window's own font is the same at 8.25 pt.
+QFont sansSerif(QFont font, qreal points, QFont::Weight weight) {
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                    QStringLiteral("DejaVu Sans")});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(points);
+  font.setWeight(weight);
+  return font;
+}
+
+rt::Label* makeLabel(QWidget* parent, const LabelDesign& design) {
+  auto* label = new rt::Label(parent, design.place, QString::fromUtf8(design.text));
+  if (design.style == Style::Title) label->setFont(sansSerif(label->font(), 13.5, QFont::Normal));
+  if (design.style == Style::Heading) label->setFont(sansSerif(label->font(), 12, QFont::Bold));
+  if (design.sizesToText) {
+    label->sizeToText();
+  } else {
+    label->setWordWrap(true);
+  }
+  return label;
+}
+
 }  // namespace
 
-AboutControls::AboutControls(rt::Runtime& runtime) : rt::Window(runtime, kDesign) {}
+AboutControls::AboutControls(rt::Runtime& runtime) : rt::Window(runtime, kDesign) {
+  // The window's font comes first: the labels size themselves in it.
+  setFont(sansSerif(font(), 8.25, QFont::Normal));
+  setWindowIcon(assets::programIcon());
+  Label1 = makeLabel(client(), kLabel1);
+  Label2 = makeLabel(client(), kLabel2);
+  Label3 = makeLabel(client(), kLabel3);
+  Label4 = makeLabel(client(), kLabel4);
+  Line1 = new rt::Line(client(), 0, 2040, 3480, 2040, QColor(Qt::black));
+  Label9 = makeLabel(client(), kLabel9);
+  Label5 = makeLabel(client(), kLabel5);
+  Label6 = makeLabel(client(), kLabel6);
+  Label7 = makeLabel(client(), kLabel7);
+  Label8 = makeLabel(client(), kLabel8);
+  Command1 =
+      new rt::CommandButton(client(), {720, 3720, 1935, 375}, QStringLiteral("Yeah, Yeah..."));
+}
 
-About::About(WindowAccess& windows) : AboutControls(windows.runtime()) {}
+About::About(WindowAccess& windows) : AboutControls(windows.runtime()) {
+  Command1->onClick([this] { Command1_Click(); });
+}
+
+void About::Command1_Click() { Hide(); }

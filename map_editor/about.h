@@ -10,4 +10,5 @@ class About : public AboutControls {
 
   // The window has no load handler of its own.
   void Form_Load() {}
+  void Command1_Click();
 };

@@ -1,6 +1,7 @@
 #include "rom/frm_destination.h"
 
 #include "app/window_access.h"
+#include "assets/program_icon.h"
 #include "map_editor/frm_main_controls.h"
 #include "rom/host_path.h"
 
@@ -32,6 +33,7 @@ frmDestinationControls::frmDestinationControls(rt::Runtime& runtime)
       Destin(new rt::TextBox(client(), {120, 3360, 2295, 285})),
       FileName(new rt::TextBox(client(), {2400, 3360, 1575, 285})),
       Timer1(runtime.timers, 1, true) {
+  setWindowIcon(assets::programIcon());
   Drive1->setEnabled(false);
   Label1->setTextColor(QColor(192, 0, 0));
   QFont bold = Label1->font();
