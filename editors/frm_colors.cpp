@@ -3,6 +3,7 @@
 #include "app/window_access.h"
 #include "assets/hero_picture.h"
 #include "editors/rom_bytes.h"
+#include "runtime/fonts.h"
 
 namespace {
 
@@ -91,9 +92,7 @@ frmColorsControls::frmColorsControls(rt::Runtime& runtime)
       cmdSave(new rt::CommandButton(client(), {720, 3000, 1575, 375}, QStringLiteral("SAVE"))),
       Constant(runtime.timers, 1, true),
       Color(swatches(client())) {
-  QFont bold = Label4->font();
-  bold.setBold(true);
-  Label4->setFont(bold);
+  Label4->setFont(rt::designFont(8.25, true));
   // The blanks in the heading leave room for the hero, who stands in front.
   Image1->raise();
   // Swatch 1 until the first tick.

@@ -2,6 +2,7 @@
 
 #include "app/window_access.h"
 #include "assets/program_icon.h"
+#include "runtime/fonts.h"
 
 namespace {
 
@@ -41,21 +42,10 @@ constexpr LabelDesign kLabel7{
     {440, 3000, 2385, 195}, "- The Color Editor will be finished -", Style::Default, true};
 constexpr LabelDesign kLabel8{{930, 3240, 1425, 195}, "- And MUCH more! -", Style::Default, true};
 
-// MS Sans Serif where the system has it, else the nearest sans-serif; the
-// window's own font is the same at 8.25 pt.
-QFont sansSerif(QFont font, qreal points, QFont::Weight weight) {
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                    QStringLiteral("DejaVu Sans")});
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(points);
-  font.setWeight(weight);
-  return font;
-}
-
 rt::Label* makeLabel(QWidget* parent, const LabelDesign& design) {
   auto* label = new rt::Label(parent, design.place, QString::fromUtf8(design.text));
-  if (design.style == Style::Title) label->setFont(sansSerif(label->font(), 13.5, QFont::Normal));
-  if (design.style == Style::Heading) label->setFont(sansSerif(label->font(), 12, QFont::Bold));
+  if (design.style == Style::Title) label->setFont(rt::designFont(13.5));
+  if (design.style == Style::Heading) label->setFont(rt::designFont(12, true));
   if (design.sizesToText) {
     label->sizeToText();
   } else {
@@ -67,8 +57,6 @@ rt::Label* makeLabel(QWidget* parent, const LabelDesign& design) {
 }  // namespace
 
 AboutControls::AboutControls(rt::Runtime& runtime) : rt::Window(runtime, kDesign) {
-  // The window's font comes first: the labels size themselves in it.
-  setFont(sansSerif(font(), 8.25, QFont::Normal));
   setWindowIcon(assets::programIcon());
   Label1 = makeLabel(client(), kLabel1);
   Label2 = makeLabel(client(), kLabel2);

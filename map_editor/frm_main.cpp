@@ -1,7 +1,9 @@
 #include "map_editor/frm_main.h"
 
 #include "app/window_access.h"
+#include "assets/about_picture.h"
 #include "assets/block_pictures.h"
+#include "assets/program_icon.h"
 #include "palette/graphix_controls.h"
 
 #include <algorithm>
@@ -80,7 +82,8 @@ frmMainControls::frmMainControls(rt::Runtime& runtime)
       GO(new rt::CommandButton(client(), {600, 5640, 855, 375}, QStringLiteral("GO !"))),
       Command8(new rt::CommandButton(client(), {1440, 5400, 255, 615}, QStringLiteral("-"))),
       Command7(new rt::CommandButton(client(), {1680, 5400, 255, 615}, QStringLiteral(">"))),
-      Image1(new rt::PictureCell(client(), {2640, 4320, 1335, 1170}, QPixmap())),
+      Image1(new rt::PictureCell(client(), {2640, 4320, 1335, 1170},
+                                 QPixmap::fromImage(assets::aboutPicture()))),
       Label2(new rt::Label(client(), {2565, 5520, 1605, 435},
                            QStringLiteral("Editor may not show true Game-play colors."))),
       WXB(new rt::TextBox(client(), {1800, 5520, 855, 285})),
@@ -89,6 +92,7 @@ frmMainControls::frmMainControls(rt::Runtime& runtime)
       Constant(runtime.timers, 1, true),
       LoadROM(runtime.timers, 1, false),
       SaveToROM(runtime.timers, 1, false) {
+  setWindowIcon(assets::programIcon());
   buildMap();
   buildMenus();
   fitClient();

@@ -1,6 +1,7 @@
 #include "palette/graphix.h"
 
 #include "app/window_access.h"
+#include "assets/program_icon.h"
 #include "map_editor/frm_main_controls.h"
 #include "palette/bank_windows.h"
 #include "palette/picture_set_loads.h"
@@ -33,6 +34,7 @@ GraphixControls::GraphixControls(rt::Runtime& runtime)
       GLET(new rt::ScrollBar(client(), {4920, 3960, 495, 135}, 1, 7, 1)),
       Change(runtime.timers, 1, false),
       Constant(runtime.timers, 1, true) {
+  setWindowIcon(assets::programIcon());
   // The start pictures are the Town set, G44 showing G43's.
   for (int block = 0; block < kPaletteCells; ++block) {
     const QPixmap start = block <= 0x43 ? bankPicture(Bank::G, block) : G[0x43]->Picture();

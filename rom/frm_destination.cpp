@@ -4,6 +4,7 @@
 #include "assets/program_icon.h"
 #include "map_editor/frm_main_controls.h"
 #include "rom/host_path.h"
+#include "runtime/fonts.h"
 
 namespace {
 
@@ -36,10 +37,7 @@ frmDestinationControls::frmDestinationControls(rt::Runtime& runtime)
   setWindowIcon(assets::programIcon());
   Drive1->setEnabled(false);
   Label1->setTextColor(QColor(192, 0, 0));
-  QFont bold = Label1->font();
-  bold.setBold(true);
-  bold.setPointSizeF(9.75);
-  Label1->setFont(bold);
+  Label1->setFont(rt::designFont(9.75, true));
   Destin->hide();
   FileName->hide();
   setTabOrder(Destination, Command1);

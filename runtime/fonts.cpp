@@ -1,29 +1,44 @@
 #include "runtime/fonts.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 
 namespace rt {
 
 namespace {
 
-const QString kDesignFamily = QStringLiteral("MS Sans Serif");
+struct Substitute {
+  const char* family;
+  // Windows are laid out in twips for the design font's letter widths; a
+  // wider font is set a little smaller so that captions fit their places.
+  qreal scale;
+};
+
+constexpr Substitute kFonts[] = {
+    {"MS Sans Serif", 1.0},
+    {"Liberation Sans", 0.92},
+    {"DejaVu Sans", 0.85},
+};
+
+const Substitute& available() {
+  static const Substitute& chosen = [&]() -> const Substitute& {
+    for (const Substitute& font : kFonts) {
+      if (QFontDatabase::hasFamily(QLatin1String(font.family))) return font;
+    }
+    return kFonts[0];
+  }();
+  return chosen;
+}
 
 }  // namespace
 
 QFont designFont(qreal pointSize, bool bold) {
-  static const bool substituted = [] {
-    // Liberation Sans keeps the widths of Arial, close to the design font's.
-    QFont::insertSubstitutions(kDesignFamily, {QStringLiteral("Liberation Sans Narrow"),
-                                               QStringLiteral("Arial"),
-                                               QStringLiteral("DejaVu Sans")});
-    return true;
-  }();
-  (void)substituted;
-  QFont font(kDesignFamily);
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(pointSize);
-  font.setBold(bold);
-  return font;
+  const Substitute& font = available();
+  QFont chosen(QLatin1String(font.family));
+  chosen.setStyleHint(QFont::SansSerif);
+  chosen.setPointSizeF(pointSize * font.scale);
+  chosen.setBold(bold);
+  return chosen;
 }
 
 void useDesignFont() { QApplication::setFont(designFont()); }
