@@ -1,5 +1,7 @@
 #include "runtime/conversions.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 namespace rt {
@@ -63,7 +65,11 @@ QString numberText(double value) {
     // -0 is written as 0.
     return QString::number(static_cast<long long>(value));
   }
-  return QString::number(value, 'g', 15);
+  const QString text = QString::number(value, 'g', 15);
+  // Near the largest number 15 digits can round up past it; such a text would
+  // read as no number, so the shortest exact form is written instead.
+  if (!textToDouble(text)) return QString::number(value, 'g', QLocale::FloatingPointShortest);
+  return text;
 }
 
 double roundHalfEven(double value) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using rt::numberText;
 using rt::roundHalfEven;
 using rt::textToByte;
@@ -55,4 +58,13 @@ TEST(Conversions, NumberTextWritesWholeNumbersAsDigitsAlone) {
   EXPECT_EQ(numberText(0.1 + 0.2), "0.3");
   EXPECT_EQ(numberText(99496.5 - 56), "99440.5");
   EXPECT_EQ(textToDouble(numberText(1.0 / 3)), 0.333333333333333);
+}
+
+TEST(Conversions, NumberTextOfTheLargestNumbersReadsBackAsThatNumber) {
+  // 15 digits would round these up to a text past the largest number.
+  constexpr double kLargest = std::numeric_limits<double>::max();
+  for (const double value : {kLargest, -kLargest, std::nextafter(kLargest, 0.0)}) {
+    EXPECT_EQ(textToDouble(numberText(value)), value) << value;
+  }
+  EXPECT_EQ(numberText(1e300), "1e+300");
 }
