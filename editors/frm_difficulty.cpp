@@ -82,8 +82,8 @@ void frmDifficulty::Form_Load() {
 }
 
 void frmDifficulty::Constant_Timer() {
-  lblSimon->setCaption(QString::fromLatin1(strength::row(ScrollSimon->Value()).simonCaption));
-  lblEnemy->setCaption(QString::fromLatin1(strength::row(ScrollEnemy->Value()).enemyCaption));
+  lblSimon->setCaption(QLatin1String(strength::row(ScrollSimon->Value()).simonCaption));
+  lblEnemy->setCaption(QLatin1String(strength::row(ScrollEnemy->Value()).enemyCaption));
 }
 
 void frmDifficulty::cmdSave_Click() {

@@ -133,6 +133,11 @@ void Label::setCaption(const QString& caption) {
   setText(caption);
 }
 
+void Label::setCaption(QLatin1String caption) {
+  if (text() == caption) return;
+  setText(caption);
+}
+
 void Label::sizeToText() { resize(sizeHint()); }
 
 void Label::setTextColor(const QColor& color) {

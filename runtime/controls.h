@@ -97,6 +97,9 @@ class Label : public QLabel {
   Label(QWidget* parent, const TwipsRect& place, const QString& caption);
   QString Caption() const { return text(); }
   void setCaption(const QString& caption);
+  // For fixed captions that polling puts again and again: no text is made
+  // while the caption stays.
+  void setCaption(QLatin1String caption);
   // Grows or shrinks the label to its text, keeping its top-left.
   void sizeToText();
   void setTextColor(const QColor& color);

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace rt {
@@ -55,6 +56,13 @@ std::optional<std::uint8_t> numberToByte(double value) {
 }
 
 std::optional<std::uint8_t> textToByte(const QString& text) {
+  // Polling reads a block number of up to three digits on every tick.
+  if (!text.isEmpty() && text.size() <= 3 && std::all_of(text.begin(), text.end(), isDigit)) {
+    int value = 0;
+    for (const QChar digit : text) value = value * 10 + (digit.unicode() - u'0');
+    if (value <= 255) return static_cast<std::uint8_t>(value);
+    return std::nullopt;
+  }
   const auto value = textToDouble(text);
   if (!value) return std::nullopt;
   return numberToByte(*value);

@@ -34,9 +34,13 @@ void Timer::setRank(int rank) {
 
 bool Timer::tick() {
   if (!enabled_) return false;
-  lastTickMs_ = hub_.nowMs();
-  if (handler_) handler_();
+  fire(hub_.nowMs());
   return true;
+}
+
+void Timer::fire(qint64 nowMs) {
+  lastTickMs_ = nowMs;
+  if (handler_) handler_();
 }
 
 TimerHub::TimerHub(Clock clock) : clock_(clock) {
@@ -86,12 +90,17 @@ void TimerHub::tickAll() {
   for (std::size_t i = 0; i < timers_.size(); ++i) {
     Timer* timer = timers_[i];
     if (timer && timer->enabled_ && (clock_ == Clock::Manual || timer->due(now))) {
-      timer->tick();
+      timer->fire(now);
     }
   }
   inRound_ = false;
   mergeWaiting();
-  rescheduled();
+  // Polling timers alone change nothing here; only a timer switched on or
+  // off, added or removed during the round can change the driver.
+  if (changedInRound_) {
+    changedInRound_ = false;
+    rescheduled();
+  }
 }
 
 void TimerHub::stop() {
@@ -100,7 +109,11 @@ void TimerHub::stop() {
 }
 
 void TimerHub::rescheduled() {
-  if (clock_ == Clock::Manual || inRound_ || stopped_) return;
+  if (inRound_) {
+    changedInRound_ = true;
+    return;
+  }
+  if (clock_ == Clock::Manual || stopped_) return;
   int shortest = INT_MAX;
   for (const Timer* timer : timers_) {
     if (timer && timer->enabled_) shortest = std::min(shortest, timer->intervalMs_);

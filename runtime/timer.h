@@ -40,6 +40,7 @@ class Timer {
  private:
   friend class TimerHub;
   bool due(qint64 nowMs) const { return nowMs - lastTickMs_ >= intervalMs_; }
+  void fire(qint64 nowMs);
 
   TimerHub& hub_;
   std::function<void()> handler_;
@@ -84,6 +85,7 @@ class TimerHub : public QObject {
   std::vector<Timer*> waiting_;  // added during a round
   bool inRound_ = false;
   bool stopped_ = false;
+  bool changedInRound_ = false;
 };
 
 }  // namespace rt
