@@ -76,35 +76,21 @@ void BM_PictureSetLoad(benchmark::State& state) {
 }
 BENCHMARK(BM_PictureSetLoad)->DenseRange(1, 7)->ArgName("set");
 
-void BM_PollingTick_frmMain(benchmark::State& state) {
+// One tick of a window's polling timer, which is always enabled.
+template <class PollingTimer>
+void BM_PollingTick(benchmark::State& state, PollingTimer timerOf) {
   Session session;
-  for (auto _ : state) session.program().frmMain().Constant_Timer();
+  rt::Timer& timer = timerOf(session.program());
+  for (auto _ : state) timer.tick();
 }
-BENCHMARK(BM_PollingTick_frmMain);
-
-void BM_PollingTick_Graphix(benchmark::State& state) {
-  Session session;
-  for (auto _ : state) session.program().Graphix().Constant_Timer();
-}
-BENCHMARK(BM_PollingTick_Graphix);
-
-void BM_PollingTick_frmDestination(benchmark::State& state) {
-  Session session;
-  for (auto _ : state) session.program().frmDestination().Timer1_Timer();
-}
-BENCHMARK(BM_PollingTick_frmDestination);
-
-void BM_PollingTick_frmColors(benchmark::State& state) {
-  Session session;
-  for (auto _ : state) session.program().frmColors().Constant_Timer();
-}
-BENCHMARK(BM_PollingTick_frmColors);
-
-void BM_PollingTick_frmDifficulty(benchmark::State& state) {
-  Session session;
-  for (auto _ : state) session.program().frmDifficulty().Constant_Timer();
-}
-BENCHMARK(BM_PollingTick_frmDifficulty);
+BENCHMARK_CAPTURE(BM_PollingTick, frmMain, [](Program& p) -> rt::Timer& { return p.frmMain().Constant; });
+BENCHMARK_CAPTURE(BM_PollingTick, Graphix, [](Program& p) -> rt::Timer& { return p.Graphix().Constant; });
+BENCHMARK_CAPTURE(BM_PollingTick, frmDestination,
+                  [](Program& p) -> rt::Timer& { return p.frmDestination().Timer1; });
+BENCHMARK_CAPTURE(BM_PollingTick, frmColors,
+                  [](Program& p) -> rt::Timer& { return p.frmColors().Constant; });
+BENCHMARK_CAPTURE(BM_PollingTick, frmDifficulty,
+                  [](Program& p) -> rt::Timer& { return p.frmDifficulty().Constant; });
 
 }  // namespace
 

@@ -17,6 +17,11 @@ class Navigation : public MainWindowTest {
     main().LoadROM.tick();
   }
 
+  rt::CommandButton* up() { return main().Command2; }
+  rt::CommandButton* down() { return main().Command3; }
+  rt::CommandButton* right() { return main().Command4; }
+  rt::CommandButton* left() { return main().Command5; }
+
   std::int16_t afterArrow(std::int16_t code, rt::CommandButton* button) {
     main().AreaCode = code;
     button->click();
@@ -34,39 +39,31 @@ TEST(StepTables, HaveTheirRows) {
 }
 
 TEST_F(Navigation, TheArrowsWalkTheTownGrid) {
-  auto* up = main().Command2;
-  auto* down = main().Command3;
-  auto* right = main().Command4;
-  auto* left = main().Command5;
-  EXPECT_EQ(afterArrow(1, down), 2);
-  EXPECT_EQ(afterArrow(1, right), 3);
-  EXPECT_EQ(afterArrow(1, up), 1);
-  EXPECT_EQ(afterArrow(1, left), 1);
-  EXPECT_EQ(afterArrow(2, up), 1);
-  EXPECT_EQ(afterArrow(4, left), 2);
-  EXPECT_EQ(afterArrow(6, right), 8);
-  EXPECT_EQ(afterArrow(7, right), 7);
-  EXPECT_EQ(afterArrow(8, right), 8);
-  EXPECT_EQ(afterArrow(2, left), 2);
-  EXPECT_EQ(afterArrow(8, down), 8);
+  EXPECT_EQ(afterArrow(1, down()), 2);
+  EXPECT_EQ(afterArrow(1, right()), 3);
+  EXPECT_EQ(afterArrow(1, up()), 1);
+  EXPECT_EQ(afterArrow(1, left()), 1);
+  EXPECT_EQ(afterArrow(2, up()), 1);
+  EXPECT_EQ(afterArrow(4, left()), 2);
+  EXPECT_EQ(afterArrow(6, right()), 8);
+  EXPECT_EQ(afterArrow(7, right()), 7);
+  EXPECT_EQ(afterArrow(8, right()), 8);
+  EXPECT_EQ(afterArrow(2, left()), 2);
+  EXPECT_EQ(afterArrow(8, down()), 8);
 }
 
 TEST_F(Navigation, TheArrowsWalkTheTrailChain) {
-  auto* up = main().Command2;
-  auto* down = main().Command3;
-  auto* right = main().Command4;
-  auto* left = main().Command5;
-  EXPECT_EQ(afterArrow(29, right), 31);
-  EXPECT_EQ(afterArrow(30, right), 32);
-  EXPECT_EQ(afterArrow(29, down), 30);
-  EXPECT_EQ(afterArrow(30, up), 29);
-  EXPECT_EQ(afterArrow(31, left), 29);
-  EXPECT_EQ(afterArrow(32, left), 30);
-  EXPECT_EQ(afterArrow(31, down), 31);
-  EXPECT_EQ(afterArrow(32, up), 32);
-  EXPECT_EQ(afterArrow(20, left), 20);
-  EXPECT_EQ(afterArrow(20, right), 21);
-  EXPECT_EQ(afterArrow(28, right), 29);
+  EXPECT_EQ(afterArrow(29, right()), 31);
+  EXPECT_EQ(afterArrow(30, right()), 32);
+  EXPECT_EQ(afterArrow(29, down()), 30);
+  EXPECT_EQ(afterArrow(30, up()), 29);
+  EXPECT_EQ(afterArrow(31, left()), 29);
+  EXPECT_EQ(afterArrow(32, left()), 30);
+  EXPECT_EQ(afterArrow(31, down()), 31);
+  EXPECT_EQ(afterArrow(32, up()), 32);
+  EXPECT_EQ(afterArrow(20, left()), 20);
+  EXPECT_EQ(afterArrow(20, right()), 21);
+  EXPECT_EQ(afterArrow(28, right()), 29);
 }
 
 TEST_F(Navigation, CodesWithoutNeighboursStayAndStillReload) {
