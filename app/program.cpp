@@ -8,7 +8,9 @@
 #include <algorithm>
 
 Program::Program(ProgramOptions options)
-    : options_(std::move(options)), runtime_(options_.clock) {
+    : options_(std::move(options)),
+      runtime_(options_.clock, options_.systemCalls ? options_.systemCalls
+                                                    : std::make_shared<rt::SystemCalls>()) {
   if (options_.reportHook) runtime_.reports.setHook(options_.reportHook);
   rt::useDesignFont();
 }

@@ -20,6 +20,8 @@ struct ProgramOptions {
   QString desktopFolder;
   // Set: reports go here instead of the message window.
   rt::Reports::Hook reportHook;
+  // Empty: the system's own calls.
+  std::shared_ptr<rt::SystemCalls> systemCalls;
   // What ending the program does after every window has closed; by default
   // the event loop quits.
   std::function<void()> onEnd;
@@ -45,6 +47,7 @@ class Program final : public WindowAccess {
   ::frmDestination& frmDestination() override;
   rt::Runtime& runtime() override { return runtime_; }
   rt::Reports& reports() override { return runtime_.reports; }
+  rt::SystemCalls& systemCalls() override { return *runtime_.systemCalls; }
   QString desktopFolder() const override;
   void End() override;
 
