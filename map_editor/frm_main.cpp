@@ -162,6 +162,8 @@ void frmMain::Form_Load() {
   Place_Click();
   AreaCode = 1;
   ScreenBase = QStringLiteral("99496");
+  shownAreaCode_ = AreaCode;
+  shownScreenBase_ = ScreenBase;
   windows_.Graphix().Show();
 }
 

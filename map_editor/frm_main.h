@@ -81,6 +81,10 @@ class frmMain : public frmMainControls {
   std::optional<double> addressValue(const QString& text, const QString& task);
 
   WindowAccess& windows_;
+  // The screen that the map cells show: the start-up screen until the first
+  // load, then the one loaded last.
+  std::int16_t shownAreaCode_ = 0;
+  QString shownScreenBase_;
   bool typedAddress_ = false;
   QMetaObject::Connection focusWatch_;
 };

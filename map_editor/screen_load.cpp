@@ -37,7 +37,14 @@ void frmMain::LoadROM_Timer() {
   if (palette.GLET->Value() == 2 && !Location->isHidden()) palette.Change.setEnabled(true);
 
   const auto blocks = readScreen();
-  if (!blocks) return;
+  if (!blocks) {
+    // The map still shows the screen loaded last, so a click writes into it.
+    AreaCode = shownAreaCode_;
+    ScreenBase = shownScreenBase_;
+    return;
+  }
+  shownAreaCode_ = AreaCode;
+  shownScreenBase_ = ScreenBase;
 
   // A block without a picture repeats the picture given last, which PB holds.
   for (int cell = 0; cell < kMapCells; ++cell) {
