@@ -15,7 +15,10 @@ Program::Program(ProgramOptions options)
   rt::useDesignFont();
 }
 
-Program::~Program() = default;
+Program::~Program() {
+  // A window unloaded by its frame goes with the program at the latest.
+  for (const QPointer<QWidget>& window : unloaded_) delete window.data();
+}
 
 template <class W>
 W& Program::access(std::unique_ptr<W>& slot) {
@@ -32,11 +35,15 @@ template <class W>
 W& Program::accessUnloadedByItsFrame(std::unique_ptr<W>& slot) {
   if (!slot) {
     slot = std::make_unique<W>(*this);
-    slot->onCloseBox([this, &slot] {
-      // The window is inside its own close event: it goes once that returns.
-      W* window = slot.release();
+    slot->onCloseBox([this, &slot, window = slot.get()] {
+      // Close events that arrive together unload the window once.
+      if (slot.get() != window) return;
+      slot.release();
       window->hide();
+      // The window is inside its own close event: it goes once that returns.
       window->deleteLater();
+      std::erase_if(unloaded_, [](const QPointer<QWidget>& gone) { return gone.isNull(); });
+      unloaded_.emplace_back(window);
     });
     slot->Form_Load();
   }

@@ -69,6 +69,8 @@ class Program final : public WindowAccess {
   ProgramOptions options_;
   rt::Runtime runtime_;
   bool ended_ = false;
+  // Windows unloaded by their frame, until their deferred delete.
+  std::vector<QPointer<QWidget>> unloaded_;
   // Declared after the runtime: windows go before the timers' driver.
   std::unique_ptr<::frmDestination> frmDestination_;
   std::unique_ptr<::GBase> GBase_;

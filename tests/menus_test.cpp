@@ -1,5 +1,6 @@
 #include "main_window_fixture.h"
 
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
@@ -116,4 +117,24 @@ TEST_F(Menus, ExitEndsTheProgramWithDialogsOpenAndWritesThePendingCellFirst) {
   EXPECT_FALSE(program().frmDestination().isVisible());
   EXPECT_FALSE(program().frmDifficulty().isVisible());
   EXPECT_FALSE(palette().isVisible());
+}
+
+TEST_F(Menus, CloseEventsArrivingTogetherUnloadEachDialogOnce) {
+  settle();
+  chooseBlock(0x19);
+  main().B_Click(9);
+  for (QWidget* dialog : {static_cast<QWidget*>(&program().frmColors()),
+                          static_cast<QWidget*>(&program().frmDifficulty())}) {
+    dialog->show();
+    // A quick double click on the close box.
+    QCoreApplication::postEvent(dialog, new QCloseEvent);
+    QCoreApplication::postEvent(dialog, new QCloseEvent);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  EXPECT_FALSE(program().colorsLoaded());
+  EXPECT_FALSE(program().difficultyLoaded());
+  main().SaveToROM.tick();
+  EXPECT_EQ(byteAt(33960 + 9), 0x19);
+  EXPECT_TRUE(reports_.empty());
 }
