@@ -224,6 +224,8 @@ void SessionRun::makeFiles() {
   const QString empty = addFile(QStringLiteral("empty.nes"), {});
   const QString readOnly = addFile(QStringLiteral("ro.nes"), perturbedImage(), false);
   const QString missing = files_.path(QStringLiteral("missing.nes"));
+  // Listed, but no location can name it.
+  addFile(QStringLiteral("back\\slash.nes"), perturbedImage());
   QString backslashed = a;
   backslashed.replace('/', '\\');
   // The design location and another spelling of it name the desktop's file.
@@ -523,7 +525,11 @@ void SessionRun::clickFileInTheList() {
     dialog.File1_Click();
     const QString name = dialog.File1->FileName();
     what_ += ": " + name.toStdString();
-    romPath_ = canonical(dialog.File1->Path() + '/' + name);
+    if (name.contains('\\')) {
+      ++reportsExpected_;
+    } else {
+      romPath_ = canonical(dialog.File1->Path() + '/' + name);
+    }
   }
   if (chance(0.5)) dialog.Command1->click();
 }
