@@ -52,6 +52,10 @@ W& Program::accessUnloadedByItsFrame(std::unique_ptr<W>& slot) {
 
 void Program::Start() { frmMain().Show(); }
 
+void Program::watchEndSignals() {
+  endSignals_ = std::make_unique<rt::EndSignals>([this] { frmMain().Form_Unload(); });
+}
+
 ::frmMain& Program::frmMain() { return access(frmMain_); }
 ::Graphix& Program::Graphix() { return access(Graphix_); }
 ::GBase& Program::GBase() { return access(GBase_); }
@@ -79,11 +83,20 @@ bool Program::isLoaded(const QWidget& window) const {
   return std::find(windows.begin(), windows.end(), &window) != windows.end();
 }
 
-void Program::End() {
-  if (ended_) return;
-  ended_ = true;
+void Program::End(Ending ending) {
+  if (ending_) return;
+  ending_ = true;
   runtime_.timers.stop();
   for (QWidget* window : loadedWindows()) window->hide();
+  if (ending == Ending::AfterTheReport) {
+    runtime_.reports.afterDismissal([this] { finish(); });
+  } else {
+    finish();
+  }
+}
+
+void Program::finish() {
+  ended_ = true;
   if (options_.onEnd) {
     options_.onEnd();
   } else {

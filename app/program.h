@@ -8,6 +8,7 @@
 #include "palette/bank_windows.h"
 #include "palette/graphix.h"
 #include "rom/frm_destination.h"
+#include "runtime/end_signals.h"
 #include "runtime/runtime.h"
 
 #include <functional>
@@ -36,6 +37,9 @@ class Program final : public WindowAccess {
 
   // Creates the start-up window, whose load handler runs, then shows it.
   void Start();
+  // SIGTERM, SIGINT and SIGHUP end the program from then on as the main
+  // window's close box does.
+  void watchEndSignals();
 
   ::frmMain& frmMain() override;
   ::Graphix& Graphix() override;
@@ -49,7 +53,7 @@ class Program final : public WindowAccess {
   rt::Reports& reports() override { return runtime_.reports; }
   rt::SystemCalls& systemCalls() override { return *runtime_.systemCalls; }
   QString desktopFolder() const override;
-  void End() override;
+  void End(Ending ending) override;
 
   bool ended() const { return ended_; }
   // Whether the window exists now, without creating it.
@@ -66,9 +70,13 @@ class Program final : public WindowAccess {
   W& accessUnloadedByItsFrame(std::unique_ptr<W>& slot);
   std::vector<QWidget*> loadedWindows() const;
 
+  void finish();
+
   ProgramOptions options_;
   rt::Runtime runtime_;
+  bool ending_ = false;
   bool ended_ = false;
+  std::unique_ptr<rt::EndSignals> endSignals_;
   // Windows unloaded by their frame, until their deferred delete.
   std::vector<QPointer<QWidget>> unloaded_;
   // Declared after the runtime: windows go before the timers' driver.

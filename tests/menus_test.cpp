@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -137,4 +138,26 @@ TEST_F(Menus, CloseEventsArrivingTogetherUnloadEachDialogOnce) {
   main().SaveToROM.tick();
   EXPECT_EQ(byteAt(33960 + 9), 0x19);
   EXPECT_TRUE(reports_.empty());
+}
+
+TEST_F(Menus, AFailedLastWriteEndsTheProgramOnceItsReportIsDismissed) {
+  settle();
+  chooseBlock(0x2E);
+  main().B_Click(44);
+  calls_->failEvery(FaultyCalls::Pwrite, ENOSPC);
+  // The report window itself, not the test's hook.
+  program().reports().setHook(nullptr);
+  main().mnuExit->trigger();
+  main().close();
+  QMessageBox* report = nullptr;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) report = box;
+  }
+  ASSERT_NE(report, nullptr);
+  EXPECT_TRUE(report->text().contains("No space left on device"));
+  EXPECT_EQ(ends_, 0);
+  EXPECT_FALSE(main().isVisible());
+  report->button(QMessageBox::Ok)->click();
+  EXPECT_EQ(ends_, 1);
+  EXPECT_EQ(byteAt(33960 + 44), static_cast<std::uint8_t>(sample_rom::make()[33960 + 44 - 1]));
 }
