@@ -33,6 +33,8 @@ class RomAccess {
   }
 
   rt::BinaryFile& file() { return file_; }
+  // Once the bytes are on the disk, only the close is left to fail.
+  void bytesWritten() { task_ = QStringLiteral("The ROM image could not be closed after the write."); }
 
   // Closes the file, then reports `failure`, a failed close included, once,
   // with what the access has left in the file. False when it reported.
@@ -117,7 +119,10 @@ bool writeROM(RomContext& context, const QString& task, std::span<const RomByte>
     ++tried;
   }
   if (!failure) failure = rom.file().sync();
-  if (!failure) return rom.CloseROM(std::nullopt, QStringLiteral("The bytes are written and on the disk."));
+  if (!failure) {
+    rom.bytesWritten();
+    return rom.CloseROM(std::nullopt, QStringLiteral("The bytes are written and on the disk."));
+  }
   return rom.CloseROM(failure, putBack(rom.file(), positions, old, tried));
 }
 

@@ -85,7 +85,7 @@ std::optional<QString> BinaryFile::writeByte(qint64 at, std::uint8_t byte) {
 std::optional<QString> BinaryFile::sync() {
   if (!isOpen()) return QStringLiteral("the file is not open");
   if (calls_.fdatasync(descriptor_) != 0) {
-    return failed(QStringLiteral("putting the written bytes on the disk"), errno);
+    return failed(QStringLiteral("putting the bytes on the disk"), errno);
   }
   return std::nullopt;
 }

@@ -89,7 +89,7 @@ TEST_F(Faults, AnIoErrorAtAnyStepChangesNothing) {
 
   calls_->failNth(FaultyCalls::Fdatasync, 1, EIO);
   main().B_Click(0);
-  expectOneReportAndNoChange("putting the written bytes on the disk failed: Input/output error");
+  expectOneReportAndNoChange("putting the bytes on the disk failed: Input/output error");
 }
 
 TEST_F(Faults, AFullDiskChangesNothing) {
@@ -134,7 +134,7 @@ TEST_F(Faults, AFailedSyncPutsTheOldBytesBackAndSyncsThemAgain) {
   const FaultyCalls::Counts made = callsMade();
   EXPECT_EQ(made[FaultyCalls::Pwrite], 3 + 3);
   EXPECT_EQ(made[FaultyCalls::Fdatasync], 2);
-  expectOneReportAndNoChange("putting the written bytes on the disk failed: Input/output error");
+  expectOneReportAndNoChange("putting the bytes on the disk failed: Input/output error");
 }
 
 TEST_F(Faults, ABytePutBackThatFailsIsNamed) {
@@ -158,6 +158,7 @@ TEST_F(Faults, AFailedCloseIsReportedAndSaysTheBytesAreWritten) {
   calls_->failNth(FaultyCalls::Close, 1, EIO);
   main().B_Click(0);
   ASSERT_EQ(reports_.size(), 1u);
+  EXPECT_TRUE(reports_[0].startsWith("The ROM image could not be closed after the write."));
   EXPECT_TRUE(reports_[0].contains("Reason: closing the file failed: Input/output error.\n"
                                    "The bytes are written and on the disk."));
   EXPECT_EQ(byteAt(kCell0), 0x21);
