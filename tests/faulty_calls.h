@@ -4,17 +4,16 @@
 
 #include <array>
 #include <cerrno>
+#include <optional>
 #include <vector>
 
 // The real calls, but for the faults a test sets: the n-th call of a kind
 // from now on, or every call of it, fails with an errno or, for pread and
-// pwrite, with a count of nothing. Every call is counted.
+// pwrite, with a count of nothing and a stale errno. Every call is counted.
 class FaultyCalls : public rt::SystemCalls {
  public:
   enum Call { Open, Fstat, Pread, Pwrite, Fdatasync, Close, kCalls };
   using Counts = std::array<int, kCalls>;
-  // In place of an errno: the call does nothing and says so by its count,
-  // leaving a stale errno behind.
   static constexpr int kNothing = 0;
 
   void failNth(Call call, int n, int error) { faults_.push_back({call, counts_[call] + n, error}); }
@@ -23,26 +22,26 @@ class FaultyCalls : public rt::SystemCalls {
   const Counts& counts() const { return counts_; }
 
   int open(const char* path, int flags) override {
-    return due(Open) ? -1 : SystemCalls::open(path, flags);
+    return failed(Open) ? -1 : SystemCalls::open(path, flags);
   }
   int fstat(int descriptor, struct ::stat* status) override {
-    return due(Fstat) ? -1 : SystemCalls::fstat(descriptor, status);
+    return failed(Fstat) ? -1 : SystemCalls::fstat(descriptor, status);
   }
   ssize_t pread(int descriptor, void* buffer, std::size_t count, off_t offset) override {
-    if (const Fault* fault = due(Pread)) return fault->error == kNothing ? 0 : -1;
+    if (const auto error = failed(Pread)) return *error == kNothing ? 0 : -1;
     return SystemCalls::pread(descriptor, buffer, count, offset);
   }
   ssize_t pwrite(int descriptor, const void* buffer, std::size_t count, off_t offset) override {
-    if (const Fault* fault = due(Pwrite)) return fault->error == kNothing ? 0 : -1;
+    if (const auto error = failed(Pwrite)) return *error == kNothing ? 0 : -1;
     return SystemCalls::pwrite(descriptor, buffer, count, offset);
   }
   int fdatasync(int descriptor) override {
-    return due(Fdatasync) ? -1 : SystemCalls::fdatasync(descriptor);
+    return failed(Fdatasync) ? -1 : SystemCalls::fdatasync(descriptor);
   }
+  // A close that fails has closed all the same.
   int close(int descriptor) override {
-    // A close that fails has closed all the same.
     const int closed = SystemCalls::close(descriptor);
-    return due(Close) ? -1 : closed;
+    return failed(Close) ? -1 : closed;
   }
 
  private:
@@ -52,16 +51,15 @@ class FaultyCalls : public rt::SystemCalls {
     int error;
   };
 
-  // Counts the call; its fault, if it has one, with errno set.
-  const Fault* due(Call call) {
+  // Counts the call; the error of its fault, if it has one.
+  std::optional<int> failed(Call call) {
     const int ordinal = ++counts_[call];
     for (const Fault& fault : faults_) {
-      if (fault.call == call && (fault.ordinal == 0 || fault.ordinal == ordinal)) {
-        errno = fault.error == kNothing ? EACCES : fault.error;
-        return &fault;
-      }
+      if (fault.call != call || (fault.ordinal != 0 && fault.ordinal != ordinal)) continue;
+      errno = fault.error == kNothing ? EACCES : fault.error;
+      return fault.error;
     }
-    return nullptr;
+    return std::nullopt;
   }
 
   Counts counts_{};

@@ -70,17 +70,3 @@ TEST_F(RomAccessTest, TypingChangesTheVeryNextAccess) {
   useRom(files_.write("second.nes", other));
   EXPECT_EQ(read({1}), std::vector<std::uint8_t>{'X'});
 }
-
-TEST_F(RomAccessTest, AWriteReadsWhatItOverwritesWritesAndPutsItOnTheDiskWithinOneOpen) {
-  const QString path = files_.write("cv2.nes");
-  useRom(path);
-  const FaultyCalls::Counts before = calls_->counts();
-  EXPECT_TRUE(write({{3, 0x11}, {7, 0x22}}));
-  FaultyCalls::Counts made{};
-  for (int call = 0; call < FaultyCalls::kCalls; ++call) made[call] = calls_->counts()[call] - before[call];
-  EXPECT_EQ(made, (FaultyCalls::Counts{1, 1, 2, 2, 1, 1}));
-  QByteArray expected = sample_rom::make();
-  expected[2] = 0x11;
-  expected[6] = 0x22;
-  EXPECT_EQ(RomFiles::read(path), expected);
-}

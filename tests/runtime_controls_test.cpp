@@ -2,10 +2,7 @@
 #include "runtime/timer.h"
 #include "runtime/window.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -107,39 +104,4 @@ TEST(Window, TwipsPutAreReadBackAndTheSizeStays) {
   EXPECT_EQ(window.Top(), 2000);
   EXPECT_EQ(window.size(), size);
   EXPECT_EQ(window.Width(), 4140);
-}
-
-TEST(Reports, OneBoxReusedThatStandsOverAModalWindow) {
-  rt::Runtime runtime(rt::TimerHub::Clock::Manual);
-  const auto box = [] {
-    QMessageBox* found = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (auto* each = qobject_cast<QMessageBox*>(window); each && each->isVisible()) {
-        EXPECT_EQ(found, nullptr);
-        found = each;
-      }
-    }
-    return found;
-  };
-  runtime.reports.report("first");
-  runtime.reports.report("second");
-  ASSERT_TRUE(box());
-  EXPECT_EQ(box()->text(), "second");
-  EXPECT_FALSE(box()->isModal());
-
-  rt::Window modal(runtime, {"w", 3000, 3000, 0, 0, rt::Border::Sizable, Qt::gray});
-  bool dismissed = false;
-  QTimer::singleShot(0, [&] {
-    runtime.reports.report("third");
-    runtime.reports.afterDismissal([&] { dismissed = true; });
-    // A click through the window system, which a window blocked by the modal
-    // one would not get.
-    QAbstractButton* ok = box()->button(QMessageBox::Ok);
-    QTest::mouseClick(box()->windowHandle(), Qt::LeftButton, {},
-                      ok->mapTo(box(), ok->rect().center()));
-    modal.close();
-  });
-  modal.Show(rt::Modality::Modal);
-  EXPECT_TRUE(dismissed);
-  EXPECT_EQ(box(), nullptr);
 }
