@@ -34,7 +34,9 @@ class RomAccess {
 
   rt::BinaryFile& file() { return file_; }
   // Once the bytes are on the disk, only the close is left to fail.
-  void bytesWritten() { task_ = QStringLiteral("The ROM image could not be closed after the write."); }
+  void bytesWritten() {
+    task_ = QStringLiteral("The ROM image could not be closed after the write.");
+  }
 
   // Closes the file, then reports `failure`, a failed close included, once,
   // with what the access has left in the file. False when it reported.
@@ -78,15 +80,20 @@ QString putBack(rt::BinaryFile& file, std::span<const qint64> positions,
   QStringList lost;
   for (std::size_t i = 0; i < count; ++i) {
     const auto reason = file.writeByte(positions[i], old[i]);
-    // A write that failed has mostly left the old byte in place.
+    // A byte that cannot be put back may still hold its old value: the
+    // write that failed before may not have landed.
     std::uint8_t now = 0;
     if (reason && (file.readByte(positions[i], now) || now != old[i])) {
-      lost << QStringLiteral("position %1, which held %2 (%3)").arg(positions[i]).arg(old[i]).arg(*reason);
+      lost << QStringLiteral("position %1, which held %2 (%3)")
+                  .arg(positions[i])
+                  .arg(old[i])
+                  .arg(*reason);
     }
   }
   const auto syncing = file.sync();
   if (!lost.isEmpty()) {
-    return QStringLiteral("These bytes could not be put back: %1.").arg(lost.join(QStringLiteral("; ")));
+    return QStringLiteral("These bytes could not be put back: %1.")
+        .arg(lost.join(QStringLiteral("; ")));
   }
   if (syncing) return QStringLiteral("The old bytes were put back, but %1.").arg(*syncing);
   return kNothingChanged;

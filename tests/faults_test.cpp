@@ -81,18 +81,20 @@ TEST_F(Faults, OneScreenLoadIsOneOpenFstat56ReadsAndOneClose) {
 TEST_F(Faults, EachFailureIsReportedOnceChangesNothingAndIsNotRetried) {
   const Fault faults[] = {
       {Call::Pread, 31, EIO, Access::Load, "reading position 33990 failed: Input/output error", 0},
-      {Call::Pwrite, 2, EIO, Access::Colours, "writing position 117441 failed: Input/output error", 4},
+      {Call::Pwrite, 2, EIO, Access::Colours,
+       "writing position 117441 failed: Input/output error", 4},
       {Call::Pwrite, 2, ENOSPC, Access::Strength,
        "writing position 19459 failed: No space left on device", 4},
-      {Call::Pwrite, 1, EDQUOT, Access::Cell, "writing position 34000 failed: Disk quota exceeded", 2},
-      {Call::Pwrite, 1, EINTR, Access::Cell, "writing position 34000 failed: Interrupted system call",
-       2},
+      {Call::Pwrite, 1, EDQUOT, Access::Cell,
+       "writing position 34000 failed: Disk quota exceeded", 2},
+      {Call::Pwrite, 1, EINTR, Access::Cell,
+       "writing position 34000 failed: Interrupted system call", 2},
       {Call::Close, 1, EINTR, Access::Load, "closing the file failed: Interrupted system call", 0},
       // A count of nothing leaves no stale errno in the reason.
       {Call::Pread, 1, FaultyCalls::kNothing, Access::Load,
        "reading position 33960 met the end of the file", 0},
-      {Call::Pwrite, 3, FaultyCalls::kNothing, Access::Colours, "writing position 117442 wrote nothing",
-       6},
+      {Call::Pwrite, 3, FaultyCalls::kNothing, Access::Colours,
+       "writing position 117442 wrote nothing", 6},
       // The bytes written go back and are synced again.
       {Call::Fdatasync, 1, EIO, Access::Colours,
        "putting the bytes on the disk failed: Input/output error", 6},

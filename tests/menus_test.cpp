@@ -159,7 +159,8 @@ TEST_F(Menus, TheReportIsDismissedUnderTheColourDialogAndAFailedLastWriteEndsOnI
     ASSERT_TRUE(first);
     // A click through the window system, which drops it on a blocked window.
     QAbstractButton* ok = first->button(QMessageBox::Ok);
-    QTest::mouseClick(first->windowHandle(), Qt::LeftButton, {}, ok->mapTo(first, ok->rect().center()));
+    QTest::mouseClick(first->windowHandle(), Qt::LeftButton, {},
+                      ok->mapTo(first, ok->rect().center()));
     EXPECT_EQ(report(), nullptr);
     program().frmColors().close();
   });
