@@ -7,6 +7,7 @@ int main(int argc, char* argv[]) {
   // The program ends when the main window closes, whatever else is open.
   QApplication::setQuitOnLastWindowClosed(false);
   Program program;
+  program.watchEndSignals();
   program.Start();
   return QApplication::exec();
 }

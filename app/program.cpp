@@ -8,12 +8,17 @@
 #include <algorithm>
 
 Program::Program(ProgramOptions options)
-    : options_(std::move(options)), runtime_(options_.clock) {
+    : options_(std::move(options)),
+      runtime_(options_.clock, options_.systemCalls ? options_.systemCalls
+                                                    : std::make_shared<rt::SystemCalls>()) {
   if (options_.reportHook) runtime_.reports.setHook(options_.reportHook);
   rt::useDesignFont();
 }
 
-Program::~Program() = default;
+Program::~Program() {
+  // A window unloaded by its frame goes with the program at the latest.
+  for (const QPointer<QWidget>& window : unloaded_) delete window.data();
+}
 
 template <class W>
 W& Program::access(std::unique_ptr<W>& slot) {
@@ -30,11 +35,15 @@ template <class W>
 W& Program::accessUnloadedByItsFrame(std::unique_ptr<W>& slot) {
   if (!slot) {
     slot = std::make_unique<W>(*this);
-    slot->onCloseBox([this, &slot] {
-      // The window is inside its own close event: it goes once that returns.
-      W* window = slot.release();
+    slot->onCloseBox([this, &slot, window = slot.get()] {
+      // Close events that arrive together unload the window once.
+      if (slot.get() != window) return;
+      slot.release();
       window->hide();
+      // The window is inside its own close event: it goes once that returns.
       window->deleteLater();
+      std::erase_if(unloaded_, [](const QPointer<QWidget>& gone) { return gone.isNull(); });
+      unloaded_.emplace_back(window);
     });
     slot->Form_Load();
   }
@@ -42,6 +51,10 @@ W& Program::accessUnloadedByItsFrame(std::unique_ptr<W>& slot) {
 }
 
 void Program::Start() { frmMain().Show(); }
+
+void Program::watchEndSignals() {
+  endSignals_ = std::make_unique<rt::EndSignals>([this] { frmMain().Form_Unload(); });
+}
 
 ::frmMain& Program::frmMain() { return access(frmMain_); }
 ::Graphix& Program::Graphix() { return access(Graphix_); }
@@ -70,11 +83,20 @@ bool Program::isLoaded(const QWidget& window) const {
   return std::find(windows.begin(), windows.end(), &window) != windows.end();
 }
 
-void Program::End() {
-  if (ended_) return;
-  ended_ = true;
+void Program::End(Ending ending) {
+  if (ending_) return;
+  ending_ = true;
   runtime_.timers.stop();
   for (QWidget* window : loadedWindows()) window->hide();
+  if (ending == Ending::AfterTheReport) {
+    runtime_.reports.afterDismissal([this] { finish(); });
+  } else {
+    finish();
+  }
+}
+
+void Program::finish() {
+  ended_ = true;
   if (options_.onEnd) {
     options_.onEnd();
   } else {

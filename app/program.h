@@ -8,6 +8,7 @@
 #include "palette/bank_windows.h"
 #include "palette/graphix.h"
 #include "rom/frm_destination.h"
+#include "runtime/end_signals.h"
 #include "runtime/runtime.h"
 
 #include <functional>
@@ -20,6 +21,8 @@ struct ProgramOptions {
   QString desktopFolder;
   // Set: reports go here instead of the message window.
   rt::Reports::Hook reportHook;
+  // Empty: the system's own calls.
+  std::shared_ptr<rt::SystemCalls> systemCalls;
   // What ending the program does after every window has closed; by default
   // the event loop quits.
   std::function<void()> onEnd;
@@ -34,6 +37,9 @@ class Program final : public WindowAccess {
 
   // Creates the start-up window, whose load handler runs, then shows it.
   void Start();
+  // SIGTERM, SIGINT and SIGHUP end the program from then on as the main
+  // window's close box does.
+  void watchEndSignals();
 
   ::frmMain& frmMain() override;
   ::Graphix& Graphix() override;
@@ -45,8 +51,9 @@ class Program final : public WindowAccess {
   ::frmDestination& frmDestination() override;
   rt::Runtime& runtime() override { return runtime_; }
   rt::Reports& reports() override { return runtime_.reports; }
+  rt::SystemCalls& systemCalls() override { return *runtime_.systemCalls; }
   QString desktopFolder() const override;
-  void End() override;
+  void End(Ending ending) override;
 
   bool ended() const { return ended_; }
   // Whether the window exists now, without creating it.
@@ -63,9 +70,15 @@ class Program final : public WindowAccess {
   W& accessUnloadedByItsFrame(std::unique_ptr<W>& slot);
   std::vector<QWidget*> loadedWindows() const;
 
+  void finish();
+
   ProgramOptions options_;
   rt::Runtime runtime_;
+  bool ending_ = false;
   bool ended_ = false;
+  std::unique_ptr<rt::EndSignals> endSignals_;
+  // Windows unloaded by their frame, until their deferred delete.
+  std::vector<QPointer<QWidget>> unloaded_;
   // Declared after the runtime: windows go before the timers' driver.
   std::unique_ptr<::frmDestination> frmDestination_;
   std::unique_ptr<::GBase> GBase_;

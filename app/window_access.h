@@ -27,8 +27,11 @@ class WindowAccess : public rom::RomContext {
   virtual AboutControls& About() = 0;
   virtual rt::Runtime& runtime() = 0;
 
-  // Ends the program at once: every window closes.
-  virtual void End() = 0;
+  enum class Ending { Now, AfterTheReport };
+  // Ends the program: every window closes. AfterTheReport ends it once the
+  // user has dismissed the report shown now. Once begun, an end is not
+  // begun again.
+  virtual void End(Ending ending) = 0;
 
  protected:
   ~WindowAccess() = default;

@@ -69,7 +69,7 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(1000, [&] { cpuAtStart = probe::cpuSeconds(); });
     QTimer::singleShot(1000 + static_cast<int>(seconds * 1000), [&] {
       probe::printIdleCpu(probe::cpuSeconds() - cpuAtStart, seconds);
-      program.End();
+      program.End(WindowAccess::Ending::Now);
     });
   }
   return QApplication::exec();

@@ -2,7 +2,7 @@
 
 #include "app/window_access.h"
 #include "assets/hero_picture.h"
-#include "editors/rom_bytes.h"
+#include "rom/rom_access.h"
 #include "runtime/fonts.h"
 
 namespace {
@@ -109,7 +109,7 @@ frmColors::frmColors(WindowAccess& windows)
 
 void frmColors::Form_Load() {
   constexpr std::array<qint64, 3> kPositions{kOutlinePosition, kShirtPosition, kSkinPosition};
-  const auto bytes = editors::readRomBytes(windows_, kLoadFailed, kPositions);
+  const auto bytes = rom::readROM(windows_, kLoadFailed, kPositions);
   // A failed read is reported; the bars keep their design values.
   if (!bytes) return;
   LoadedOutline = (*bytes)[0];
@@ -136,10 +136,10 @@ void frmColors::cmdSave_Click() {
   SavedOutline = static_cast<std::uint8_t>(ScrollSimonOutline->Value());
   SavedShirt = static_cast<std::uint8_t>(ScrollSimonShirt->Value());
   SavedSkin = static_cast<std::uint8_t>(ScrollSimonSkin->Value());
-  const std::array<editors::RomByte, 3> bytes{{
+  const std::array<rom::RomByte, 3> bytes{{
       {kOutlinePosition, SavedOutline},
       {kShirtPosition, SavedShirt},
       {kSkinPosition, SavedSkin},
   }};
-  editors::writeRomBytes(windows_, kSaveFailed, bytes);
+  rom::writeROM(windows_, kSaveFailed, bytes);
 }

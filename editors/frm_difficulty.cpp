@@ -1,8 +1,8 @@
 #include "editors/frm_difficulty.h"
 
 #include "app/window_access.h"
-#include "editors/rom_bytes.h"
 #include "editors/strength_levels.h"
+#include "rom/rom_access.h"
 
 #include <array>
 
@@ -71,7 +71,7 @@ frmDifficulty::frmDifficulty(WindowAccess& windows)
 
 void frmDifficulty::Form_Load() {
   constexpr std::array<qint64, 2> kPositions{kEnemyPosition, kSimonPosition};
-  const auto bytes = editors::readRomBytes(windows_, kLoadFailed, kPositions);
+  const auto bytes = rom::readROM(windows_, kLoadFailed, kPositions);
   // A failed read is reported; the bars keep their design values.
   if (!bytes) return;
   LoadedEnemy = (*bytes)[0];
@@ -89,9 +89,9 @@ void frmDifficulty::Constant_Timer() {
 void frmDifficulty::cmdSave_Click() {
   SavedEnemy = strength::row(ScrollEnemy->Value()).enemyByte;
   SavedSimon = strength::row(ScrollSimon->Value()).simonByte;
-  const std::array<editors::RomByte, 2> bytes{{
+  const std::array<rom::RomByte, 2> bytes{{
       {kEnemyPosition, SavedEnemy},
       {kSimonPosition, SavedSimon},
   }};
-  editors::writeRomBytes(windows_, kSaveFailed, bytes);
+  rom::writeROM(windows_, kSaveFailed, bytes);
 }

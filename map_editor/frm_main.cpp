@@ -162,13 +162,17 @@ void frmMain::Form_Load() {
   Place_Click();
   AreaCode = 1;
   ScreenBase = QStringLiteral("99496");
+  shownAreaCode_ = AreaCode;
+  shownScreenBase_ = ScreenBase;
   windows_.Graphix().Show();
 }
 
 void frmMain::Form_Unload() {
-  // No edit is lost: a pending cell write goes into the file first.
-  if (SaveToROM.Enabled()) SaveToROM_Timer();
-  windows_.End();
+  // No edit is lost: a pending cell write goes into the file first, and when
+  // it fails the user reads its report before the program goes.
+  const bool written = !SaveToROM.Enabled() || writeCell(CellIndex);
+  SaveToROM.setEnabled(false);
+  windows_.End(written ? WindowAccess::Ending::Now : WindowAccess::Ending::AfterTheReport);
 }
 
 void frmMain::requestPictureSetLoad() { windows_.Graphix().Change.setEnabled(true); }

@@ -5,6 +5,8 @@
 #include "map_editor/step_tables.h"
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 class WindowAccess;
 
@@ -68,14 +70,21 @@ class frmMain : public frmMainControls {
   void dropTypedAddress(QWidget* focusNow);
   void chooseLocation(const rt::ListBox& list, std::span<const LocationRow> rows);
   void requestPictureSetLoad();
+  // The 56 block numbers of the screen at ScreenBase; none, reported, when
+  // they cannot be read.
+  std::optional<std::vector<std::uint8_t>> readScreen();
   // Writes PaintBit at the ROM position of the cell of the screen that
-  // ScreenBase holds now.
-  void writeCell(int cell);
+  // ScreenBase holds now; false when a failure was reported.
+  bool writeCell(int cell);
   // A screen address text as a number; text that is no number is reported.
   std::optional<double> screenAddress(const QString& task) { return addressValue(ScreenBase, task); }
   std::optional<double> addressValue(const QString& text, const QString& task);
 
   WindowAccess& windows_;
+  // The screen that the map cells show: the start-up screen until the first
+  // load, then the one loaded last.
+  std::int16_t shownAreaCode_ = 0;
+  QString shownScreenBase_;
   bool typedAddress_ = false;
   QMetaObject::Connection focusWatch_;
 };

@@ -6,6 +6,8 @@
 #include "rom/rom_access.h"
 #include "runtime/conversions.h"
 
+#include <array>
+
 namespace {
 
 const QString kWriteFailed = QStringLiteral("The block could not be written into the ROM image.");
@@ -22,12 +24,11 @@ void frmMain::B_Click(int cell) {
   SaveToROM.setEnabled(true);
 }
 
-void frmMain::writeCell(int cell) {
+bool frmMain::writeCell(int cell) {
   const auto address = screenAddress(kWriteFailed);
-  if (!address) return;
-  const qint64 position = cellPosition(*address, cell);
-  rom::RomAccess rom(windows_, kWriteFailed);
-  if (rom.OpenROM() && rom.CheckPositions({position})) rom.PutROMByte(position, PaintBit);
+  if (!address) return false;
+  const std::array<rom::RomByte, 1> byte{{{cellPosition(*address, cell), PaintBit}}};
+  return rom::writeROM(windows_, kWriteFailed, byte);
 }
 
 void frmMain::SaveToROM_Timer() {

@@ -36,27 +36,30 @@ void frmMain::LoadROM_Timer() {
   if (palette.GLET->Value() == 1 && !Location2->isHidden()) palette.Change.setEnabled(true);
   if (palette.GLET->Value() == 2 && !Location->isHidden()) palette.Change.setEnabled(true);
 
-  const auto address = screenAddress(kLoadFailed);
-  if (!address) return;
-  std::array<qint64, kMapCells> positions{};
-  for (int cell = 0; cell < kMapCells; ++cell) positions[cell] = cellPosition(*address, cell);
-
-  // Every byte is read before any cell changes, so a screen is never shown
-  // half from one address and half from another.
-  rom::RomAccess rom(windows_, kLoadFailed);
-  if (!rom.OpenROM() || !rom.CheckPositions(positions)) return;
-  std::array<std::uint8_t, kMapCells> blocks{};
-  for (int cell = 0; cell < kMapCells; ++cell) {
-    const auto block = rom.GetROMByte(positions[cell]);
-    if (!block) return;
-    blocks[cell] = *block;
+  const auto blocks = readScreen();
+  if (!blocks) {
+    // The map still shows the screen loaded last, so a click writes into it.
+    AreaCode = shownAreaCode_;
+    ScreenBase = shownScreenBase_;
+    return;
   }
-  rom.CloseROM();
+  shownAreaCode_ = AreaCode;
+  shownScreenBase_ = ScreenBase;
 
   // A block without a picture repeats the picture given last, which PB holds.
   for (int cell = 0; cell < kMapCells; ++cell) {
-    LoadedBit = blocks[cell];
+    LoadedBit = (*blocks)[cell];
     if (LoadedBit <= kLastBlockWithPicture) PB->setPicture(palette.G[LoadedBit]->Picture());
     B[cell]->setPicture(PB->Picture());
   }
+}
+
+std::optional<std::vector<std::uint8_t>> frmMain::readScreen() {
+  const auto address = screenAddress(kLoadFailed);
+  if (!address) return std::nullopt;
+  std::array<qint64, kMapCells> positions{};
+  for (int cell = 0; cell < kMapCells; ++cell) positions[cell] = cellPosition(*address, cell);
+  // Every byte is read before any cell changes, so a screen is never shown
+  // half from one address and half from another.
+  return rom::readROM(windows_, kLoadFailed, positions);
 }

@@ -5,6 +5,7 @@
 #include "map_editor/frm_main_controls.h"
 #include "rom/host_path.h"
 #include "runtime/fonts.h"
+#include "runtime/reports.h"
 
 namespace {
 
@@ -60,6 +61,17 @@ void frmDestination::Form_Load() {
 void frmDestination::Timer1_Timer() { File1->setPath(Dir1->Path()); }
 
 void frmDestination::File1_Click() {
+  // A "\" in a location separates folders: the location of such a file would
+  // name another one.
+  const QString file = File1->Path() + '/' + File1->FileName();
+  if (file.contains('\\')) {
+    windows_.reports().report(
+        QStringLiteral("This file cannot be the ROM image.\n\nFile: %1\nReason: its path holds a "
+                       "\"\\\", which a ROM location reads as a folder separator. The ROM "
+                       "location stays as it was.")
+            .arg(file));
+    return;
+  }
   FileName->setText(File1->FileName());
   Destin->setText(File1->Path());
   Destination->setText(Destin->Text() + '\\' + FileName->Text());

@@ -10,7 +10,8 @@ QString hostPath(const QString& location, const QString& desktopFolder) {
   QString path = location;
   path.replace('\\', '/');
   static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:"));
-  if (!drive.match(path).hasMatch()) return QDir::cleanPath(path);
+  // A relative path names a file in the working folder.
+  if (!drive.match(path).hasMatch()) return QDir::cleanPath(QDir().absoluteFilePath(path));
 
   QStringList parts = path.mid(2).split('/', Qt::SkipEmptyParts);
   QString base = QDir::rootPath();

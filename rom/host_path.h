@@ -8,7 +8,8 @@ namespace rom {
 // separate folders. A drive letter stands for the root folder, except that a
 // path whose first two folders are "windows" and "desktop" (any case) stands
 // for the user's desktop folder. A location without a drive letter is a host
-// path as it stands. The location text itself is never rewritten.
+// path as it stands, taken from the working folder when it is relative. The
+// result is absolute; the location text itself is never rewritten.
 QString hostPath(const QString& location, const QString& desktopFolder);
 
 }  // namespace rom

@@ -1,39 +1,49 @@
 #include "runtime/binary_file.h"
 
-#include <QFileInfo>
+#include <QFile>
+
+#include <fcntl.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
 
 namespace rt {
 
 namespace {
 
-bool anyoneMayWrite(const QFileInfo& info) {
-  // The permission bits count even for a user whom the system lets write
-  // anyway: a file marked read-only is never changed.
-  return info.permissions() &
-         (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther);
+// The step that failed and the system's own words for `error`, taken from
+// errno right after the call.
+QString failed(const QString& step, int error) {
+  return QStringLiteral("%1 failed: %2").arg(step, QString::fromLocal8Bit(std::strerror(error)));
 }
+
+QString position(qint64 position) { return QStringLiteral("position %1").arg(position); }
 
 }  // namespace
 
-std::optional<QString> BinaryFile::open(const QString& hostPath) {
-  close();
-  if (hostPath.isEmpty()) return QStringLiteral("no file is named");
-  const QFileInfo info(hostPath);
-  if (!info.exists()) return QStringLiteral("the file does not exist");
-  if (info.isDir()) return QStringLiteral("it is a folder, not a file");
-  if (!info.isFile()) return QStringLiteral("it is not a regular file");
-  if (!anyoneMayWrite(info)) return QStringLiteral("the file is read-only");
-  file_.setFileName(hostPath);
-  if (!file_.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
-    return file_.errorString();
-  }
-  size_ = file_.size();
-  return std::nullopt;
+BinaryFile::~BinaryFile() {
+  if (isOpen()) calls_.close(descriptor_);
 }
 
-void BinaryFile::close() {
-  if (file_.isOpen()) file_.close();
-  size_ = 0;
+std::optional<QString> BinaryFile::open(const QString& hostPath) {
+  if (hostPath.isEmpty()) return QStringLiteral("no file is named");
+  // Never created or truncated; a FIFO or device cannot hold the open.
+  descriptor_ = calls_.open(QFile::encodeName(hostPath).constData(),
+                            O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (descriptor_ < 0) return failed(QStringLiteral("opening the file"), errno);
+  struct ::stat status {};
+  if (calls_.fstat(descriptor_, &status) != 0) {
+    return failed(QStringLiteral("examining the open file"), errno);
+  }
+  if (!S_ISREG(status.st_mode)) return QStringLiteral("it is not a regular file");
+  // The permission bits count even for a user whom the system lets write
+  // anyway: a file marked read-only is never changed.
+  if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+    return QStringLiteral("the file is read-only");
+  }
+  size_ = status.st_size;
+  return std::nullopt;
 }
 
 std::optional<QString> BinaryFile::checkPosition(qint64 position) const {
@@ -48,39 +58,44 @@ std::optional<QString> BinaryFile::checkPosition(qint64 position) const {
   return std::nullopt;
 }
 
-bool BinaryFile::seekTo(qint64 position, QString& reason) {
-  if (!file_.isOpen()) {
-    reason = QStringLiteral("the file is not open");
-    return false;
-  }
-  if (const auto outside = checkPosition(position)) {
-    reason = *outside;
-    return false;
-  }
-  if (!file_.seek(position - 1)) {
-    reason = file_.errorString();
-    return false;
-  }
-  return true;
+std::optional<QString> BinaryFile::usable(qint64 position) const {
+  if (!isOpen()) return QStringLiteral("the file is not open");
+  return checkPosition(position);
 }
 
-std::optional<std::uint8_t> BinaryFile::readByte(qint64 position, QString& reason) {
-  if (!seekTo(position, reason)) return std::nullopt;
-  char byte = 0;
-  if (!file_.getChar(&byte)) {
-    reason = file_.errorString();
-    return std::nullopt;
-  }
-  return static_cast<std::uint8_t>(byte);
+std::optional<QString> BinaryFile::readByte(qint64 at, std::uint8_t& byte) {
+  if (auto reason = usable(at)) return reason;
+  std::uint8_t read = 0;
+  const ssize_t count = calls_.pread(descriptor_, &read, 1, at - 1);
+  if (count < 0) return failed(QStringLiteral("reading ") + position(at), errno);
+  // The file has shrunk since it was opened.
+  if (count == 0) return QStringLiteral("reading %1 met the end of the file").arg(position(at));
+  byte = read;
+  return std::nullopt;
 }
 
-bool BinaryFile::writeByte(qint64 position, std::uint8_t byte, QString& reason) {
-  if (!seekTo(position, reason)) return false;
-  if (!file_.putChar(static_cast<char>(byte)) || !file_.flush()) {
-    reason = file_.errorString();
-    return false;
+std::optional<QString> BinaryFile::writeByte(qint64 at, std::uint8_t byte) {
+  if (auto reason = usable(at)) return reason;
+  const ssize_t count = calls_.pwrite(descriptor_, &byte, 1, at - 1);
+  if (count < 0) return failed(QStringLiteral("writing ") + position(at), errno);
+  if (count == 0) return QStringLiteral("writing %1 wrote nothing").arg(position(at));
+  return std::nullopt;
+}
+
+std::optional<QString> BinaryFile::sync() {
+  if (!isOpen()) return QStringLiteral("the file is not open");
+  if (calls_.fdatasync(descriptor_) != 0) {
+    return failed(QStringLiteral("putting the bytes on the disk"), errno);
   }
-  return true;
+  return std::nullopt;
+}
+
+std::optional<QString> BinaryFile::close() {
+  if (!isOpen()) return std::nullopt;
+  const int descriptor = std::exchange(descriptor_, -1);
+  size_ = 0;
+  if (calls_.close(descriptor) != 0) return failed(QStringLiteral("closing the file"), errno);
+  return std::nullopt;
 }
 
 }  // namespace rt

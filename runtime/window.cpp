@@ -90,6 +90,7 @@ void Window::Show(Modality modality) {
   if (isVisible()) hide();
   setWindowModality(Qt::ApplicationModal);
   show();
+  runtime_.reports.setModalWindow(this);
   QPointer<Window> self(this);
   QEventLoop loop;
   modalLoop_ = &loop;
@@ -98,6 +99,7 @@ void Window::Show(Modality modality) {
   if (self) {
     modalLoop_ = nullptr;
     setWindowModality(Qt::NonModal);
+    runtime_.reports.setModalWindow(nullptr);
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/program.h"
+#include "faulty_calls.h"
 #include "rom/frm_destination.h"
 #include "tools/sample_rom.h"
 
@@ -42,7 +43,8 @@ class RomFiles {
 };
 
 // A fresh program per test, with timers that only tick when the test ticks
-// them and reports collected instead of shown.
+// them, reports collected instead of shown and system calls that the test
+// can make fail.
 class ProgramTest : public ::testing::Test {
  protected:
   ProgramTest() : program_(std::make_unique<Program>(options())) {}
@@ -53,6 +55,7 @@ class ProgramTest : public ::testing::Test {
     options.desktopFolder = files_.path(QStringLiteral("Desktop"));
     options.reportHook = [this](const QString& message) { reports_.push_back(message); };
     options.onEnd = [this] { ++ends_; };
+    options.systemCalls = calls_;
     return options;
   }
 
@@ -65,6 +68,7 @@ class ProgramTest : public ::testing::Test {
   void tickAll() { program_->runtime().timers.tickAll(); }
 
   RomFiles files_;
+  std::shared_ptr<FaultyCalls> calls_ = std::make_shared<FaultyCalls>();
   std::vector<QString> reports_;
   int ends_ = 0;
 

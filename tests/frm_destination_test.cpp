@@ -83,3 +83,19 @@ TEST_F(FrmDestinationTest, ClosingByTheFrameKeepsTheLocation) {
   EXPECT_FALSE(dialog().isVisible());
   EXPECT_EQ(program().frmDestination().Destination->Text(), "D:\\roms\\cv2.nes");
 }
+
+TEST_F(FrmDestinationTest, AFileWhoseNameHoldsABackslashIsRefused) {
+  // "a\x.nes" beside a folder "a" that holds "x.nes".
+  QDir(files_.folder()).mkdir("a");
+  files_.write("a/x.nes");
+  files_.write("a\\x.nes");
+  dialog().Dir1->setPath(files_.folder());
+  dialog().Timer1.tick();
+  const QString location = dialog().Destination->Text();
+  clickFile("a\\x.nes");
+  ASSERT_EQ(reports_.size(), 1u);
+  EXPECT_TRUE(reports_[0].contains(files_.path("a\\x.nes")));
+  EXPECT_EQ(dialog().Destination->Text(), location);
+  EXPECT_EQ(dialog().Destin->Text(), "");
+  EXPECT_EQ(dialog().FileName->Text(), "");
+}

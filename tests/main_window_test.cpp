@@ -66,7 +66,7 @@ TEST_F(StartUp, AMissingRomIsReportedOnceAndNoFileIsCreated) {
   const QPixmap before = main().B[0]->Picture();
   settle();
   ASSERT_EQ(reports_.size(), 1u);
-  EXPECT_TRUE(reports_[0].contains("the file does not exist"));
+  EXPECT_TRUE(reports_[0].contains("No such file or directory"));
   EXPECT_FALSE(QFileInfo::exists(files_.path("none.nes")));
   EXPECT_EQ(cellPicture(0), before.toImage());
 }

@@ -1,6 +1,8 @@
 #include "main_window_fixture.h"
 
+#include <QCloseEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -116,4 +118,62 @@ TEST_F(Menus, ExitEndsTheProgramWithDialogsOpenAndWritesThePendingCellFirst) {
   EXPECT_FALSE(program().frmDestination().isVisible());
   EXPECT_FALSE(program().frmDifficulty().isVisible());
   EXPECT_FALSE(palette().isVisible());
+}
+
+TEST_F(Menus, CloseEventsArrivingTogetherUnloadEachDialogOnce) {
+  settle();
+  chooseBlock(0x19);
+  main().B_Click(9);
+  for (QWidget* dialog : {static_cast<QWidget*>(&program().frmColors()),
+                          static_cast<QWidget*>(&program().frmDifficulty())}) {
+    dialog->show();
+    // A quick double click on the close box.
+    QCoreApplication::postEvent(dialog, new QCloseEvent);
+    QCoreApplication::postEvent(dialog, new QCloseEvent);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  EXPECT_FALSE(program().colorsLoaded());
+  EXPECT_FALSE(program().difficultyLoaded());
+  main().SaveToROM.tick();
+  EXPECT_EQ(byteAt(33960 + 9), 0x19);
+  EXPECT_TRUE(reports_.empty());
+}
+
+// With the report window itself, not the test's hook.
+TEST_F(Menus, TheReportIsDismissedUnderTheColourDialogAndAFailedLastWriteEndsOnItsDismissal) {
+  settle();
+  program().reports().setHook(nullptr);
+  calls_->failEvery(FaultyCalls::Pwrite, ENOSPC);
+  const auto report = [] {
+    QMessageBox* shown = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) shown = box;
+    }
+    return shown;
+  };
+  QMessageBox* first = nullptr;
+  QTimer::singleShot(0, [&] {
+    program().frmColors().cmdSave->click();
+    first = report();
+    ASSERT_TRUE(first);
+    // A click through the window system, which drops it on a blocked window.
+    QAbstractButton* ok = first->button(QMessageBox::Ok);
+    QTest::mouseClick(first->windowHandle(), Qt::LeftButton, {},
+                      ok->mapTo(first, ok->rect().center()));
+    EXPECT_EQ(report(), nullptr);
+    program().frmColors().close();
+  });
+  main().mnuColors->trigger();
+
+  chooseBlock(0x2E);
+  main().B_Click(44);
+  main().mnuExit->trigger();
+  main().close();
+  EXPECT_EQ(report(), first);
+  EXPECT_TRUE(report()->text().contains("No space left on device"));
+  EXPECT_EQ(ends_, 0);
+  report()->button(QMessageBox::Ok)->click();
+  EXPECT_EQ(ends_, 1);
+  EXPECT_EQ(byteAt(33960 + 44), static_cast<std::uint8_t>(sample_rom::make()[33960 + 44 - 1]));
 }

@@ -214,38 +214,45 @@ TEST_F(GoButton, LeavingTheBoxForAnythingElseDropsTheTypedText) {
 
 class OutOfRange : public Navigation {};
 
-TEST_F(OutOfRange, StepsBelowTheFileReadNothingAndReportOnce) {
+TEST_F(OutOfRange, AFailedLoadLeavesTheAddressAtTheScreenShownAndAClickWritesThere) {
+  loadAddress("65592");
+  chooseBlock(0x3A);
   const QByteArray image = RomFiles::read(rom_);
-  const QImage before = cellPicture(0);
-  main().ScreenBase = "65592";
+  const QImage shown = cellPicture(0);
+  // The load at 65536 would read position 0.
   press(main().Command6);
-  EXPECT_EQ(main().ScreenBase, "65536");
   ASSERT_EQ(reports_.size(), 1u);
-  press(main().Command6);
-  EXPECT_EQ(main().ScreenBase, "65480");
-  EXPECT_EQ(reports_.size(), 2u);
-  EXPECT_EQ(cellPicture(0), before);
-  main().B_Click(0);
-  EXPECT_EQ(reports_.size(), 3u);
-  EXPECT_EQ(RomFiles::read(rom_), image);
-  // A place choice brings the user back.
-  choosePlace("Town");
+  EXPECT_TRUE(reports_[0].contains("position 0 is before the start"));
+  EXPECT_EQ(main().ScreenBase, "65592");
+  EXPECT_EQ(main().AreaCode, 50);
+  EXPECT_EQ(cellPicture(0), shown);
+  main().B_Click(5);
+  main().SaveToROM.tick();
+  QByteArray expected = image;
+  expected[56 + 5 - 1] = 0x3A;
+  EXPECT_EQ(RomFiles::read(rom_), expected);
+
+  // A place chosen while the image cannot be read.
+  useRom(files_.path("missing.nes"));
+  choosePlace("Trail 1");
   settle();
-  EXPECT_EQ(reports_.size(), 3u);
-  EXPECT_EQ(cellPicture(0), pictureOfByteAt(33960));
+  EXPECT_EQ(reports_.size(), 2u);
+  EXPECT_EQ(main().ScreenBase, "65592");
+  EXPECT_EQ(main().AreaCode, 50);
+  useRom(rom_);
+  main().B_Click(0);
+  expected[56 - 1] = 0x3A;
+  EXPECT_EQ(RomFiles::read(rom_), expected);
+  EXPECT_EQ(reports_.size(), 2u);
 }
 
 TEST_F(OutOfRange, AStepPastTheEndOfAShortFileReadsNothing) {
   const QByteArray shortImage = sample_rom::make().left(34050);
   const QString shortRom = files_.write("short.nes", shortImage);
   useRom(shortRom);
-  main().ScreenBase = "99576";
   press(main().Command7);
   ASSERT_EQ(reports_.size(), 1u);
   EXPECT_TRUE(reports_[0].contains("past the end"));
-  main().B_Click(0);
-  main().B_Click(55);
-  tickAll();
-  EXPECT_EQ(reports_.size(), 3u);
+  EXPECT_EQ(main().ScreenBase, "99496");
   EXPECT_EQ(RomFiles::read(shortRom), shortImage);
 }

@@ -1,10 +1,12 @@
-// A seeded random session of user actions against one program. After every
-// action a small model of the ROM images says what must hold: every file
-// byte for byte, no file created, one report for each failed access.
+// A seeded random session of user actions against one program, with system
+// calls failing now and then. After every action a small model of the ROM
+// images says what must hold: every file byte for byte, no file created, one
+// report for each failed access.
 #include "byte_dialog_fixture.h"
 
 #include "editors/frm_colors.h"
 #include "editors/frm_difficulty.h"
+#include "map_editor/area_table.h"
 #include "map_editor/frm_main.h"
 #include "palette/graphix.h"
 
@@ -103,12 +105,15 @@ class SessionRun : public ByteDialogTest {
   std::set<QString> listing() const;
   std::string mismatch();
 
-  // The model of one ROM access at `positions`: the file that it may change,
-  // or none and one report.
-  ModelFile* access(std::span<const double> positions);
+  enum class Use { Read, Write };
+  // The model of one ROM access at `positions`: the file that it reads or
+  // changes, or none and one report. A close that fails after a write
+  // reports and leaves the bytes written.
+  ModelFile* access(std::span<const double> positions, Use use);
   // The positions of map cells `first`.. of the screen at ScreenBase; none,
   // and one report, when that is no number.
   std::optional<std::vector<double>> cellPositions(int first, int count);
+  void loadScreen(std::int16_t areaCode, const QString& screenBase);
   void writeCell(int cell);
   void openColours();
   void openDifficulty();
@@ -134,6 +139,8 @@ class SessionRun : public ByteDialogTest {
   void typeRomLocation();
   void clickFileInTheList();
   void tickOneTimer();
+  void breakACall();
+  void mendTheCalls();
 
   std::mt19937 rng_;
   std::string what_;
@@ -143,7 +150,12 @@ class SessionRun : public ByteDialogTest {
 
   // The model.
   QString romPath_;
+  // The call kind that fails now, every time.
+  std::optional<FaultyCalls::Call> fault_;
   int reportsExpected_ = 0;
+  // The screen that the map shows.
+  std::int16_t shownAreaCode_ = 1;
+  QString shownScreenBase_ = QStringLiteral("99496");
   bool loadPending_ = true;
   bool writePending_ = false;
   int cellIndex_ = 0;
@@ -176,6 +188,8 @@ const std::vector<SessionRun::Kind> SessionRun::kKinds{
     {"type location", 5, false, &SessionRun::typeRomLocation},
     {"file list", 1, false, &SessionRun::clickFileInTheList},
     {"tick", 40, true, &SessionRun::tickOneTimer},
+    {"break a call", 1, true, &SessionRun::breakACall},
+    {"mend the calls", 2, true, &SessionRun::mendTheCalls},
 };
 
 QByteArray SessionRun::perturbedImage() {
@@ -210,6 +224,8 @@ void SessionRun::makeFiles() {
   const QString empty = addFile(QStringLiteral("empty.nes"), {});
   const QString readOnly = addFile(QStringLiteral("ro.nes"), perturbedImage(), false);
   const QString missing = files_.path(QStringLiteral("missing.nes"));
+  // Listed, but no location can name it.
+  addFile(QStringLiteral("back\\slash.nes"), perturbedImage());
   QString backslashed = a;
   backslashed.replace('/', '\\');
   // The design location and another spelling of it name the desktop's file.
@@ -234,15 +250,27 @@ std::set<QString> SessionRun::listing() const {
   return names;
 }
 
-SessionRun::ModelFile* SessionRun::access(std::span<const double> positions) {
+SessionRun::ModelFile* SessionRun::access(std::span<const double> positions, Use use) {
   const auto file = romPath_.isEmpty() ? filesByPath_.end() : filesByPath_.find(romPath_);
-  bool fits = file != filesByPath_.end() && file->second.writable;
+  // A folder or a missing file does not open.
+  const bool opens = file != filesByPath_.end();
+  bool fits = opens && file->second.writable;
   for (const double position : positions) {
     fits = fits && position >= 1 && position <= double(file->second.bytes.size());
   }
-  if (fits) return &file->second;
+  bool broken = false;
+  switch (fault_.value_or(FaultyCalls::kCalls)) {
+    case FaultyCalls::Open: broken = !romPath_.isEmpty(); break;
+    case FaultyCalls::Fstat:
+    case FaultyCalls::Close: broken = opens; break;
+    case FaultyCalls::Pread: broken = fits; break;
+    case FaultyCalls::Pwrite:
+    case FaultyCalls::Fdatasync: broken = fits && use == Use::Write; break;
+    default: break;
+  }
+  if (fits && !broken) return &file->second;
   ++reportsExpected_;
-  return nullptr;
+  return fits && use == Use::Write && fault_ == FaultyCalls::Close ? &file->second : nullptr;
 }
 
 std::optional<std::vector<double>> SessionRun::cellPositions(int first, int count) {
@@ -260,7 +288,7 @@ std::optional<std::vector<double>> SessionRun::cellPositions(int first, int coun
 
 void SessionRun::writeCell(int cell) {
   const auto positions = cellPositions(cell, 1);
-  if (ModelFile* file = positions ? access(*positions) : nullptr) {
+  if (ModelFile* file = positions ? access(*positions, Use::Write) : nullptr) {
     at(*file, positions->front()) = char(paintBit_);
     ++writes_;
   }
@@ -415,7 +443,7 @@ void SessionRun::openColours() {
   if (colourBars_) return;
   program().frmColors();
   std::array<int, 3> bars{0, 0, 0};
-  if (ModelFile* file = access(kColourPositions)) {
+  if (ModelFile* file = access(kColourPositions, Use::Read)) {
     for (int i = 0; i < 3; ++i) {
       const auto byte = std::uint8_t(at(*file, kColourPositions[i]));
       if (byte <= 33) bars[i] = byte;
@@ -434,7 +462,7 @@ void SessionRun::saveColours() {
     if (chance(0.5)) bars[i]->setValue((*colourBars_)[i] = pick(34));
   }
   dialog.cmdSave->click();
-  if (ModelFile* file = access(kColourPositions)) {
+  if (ModelFile* file = access(kColourPositions, Use::Write)) {
     for (int i = 0; i < 3; ++i) at(*file, kColourPositions[i]) = char((*colourBars_)[i]);
     ++writes_;
   }
@@ -445,7 +473,7 @@ void SessionRun::openDifficulty() {
   main().mnuDifficulty_Click();
   if (levels_) return;
   std::array<int, 2> levels{1, 1};
-  if (ModelFile* file = access(kStrengthPositions)) {
+  if (ModelFile* file = access(kStrengthPositions, Use::Read)) {
     levels = {levelOf(kSimonBytes, std::uint8_t(at(*file, kStrengthPositions[1]))),
               levelOf(kEnemyBytes, std::uint8_t(at(*file, kStrengthPositions[0])))};
   }
@@ -459,7 +487,7 @@ void SessionRun::saveDifficulty() {
   if (chance(0.5)) dialog.ScrollSimon->setValue((*levels_)[0] = 1 + pick(4));
   if (chance(0.5)) dialog.ScrollEnemy->setValue((*levels_)[1] = 1 + pick(4));
   dialog.cmdSave->click();
-  if (ModelFile* file = access(kStrengthPositions)) {
+  if (ModelFile* file = access(kStrengthPositions, Use::Write)) {
     at(*file, kStrengthPositions[0]) = char(kEnemyBytes[(*levels_)[1] - 1]);
     at(*file, kStrengthPositions[1]) = char(kSimonBytes[(*levels_)[0] - 1]);
     ++writes_;
@@ -495,8 +523,13 @@ void SessionRun::clickFileInTheList() {
   if (dialog.File1->count() > 0) {
     dialog.File1->setCurrentRow(pick(dialog.File1->count()));
     dialog.File1_Click();
-    romPath_ = canonical(dialog.File1->Path() + '/' + dialog.File1->FileName());
-    what_ += ": " + dialog.File1->FileName().toStdString();
+    const QString name = dialog.File1->FileName();
+    what_ += ": " + name.toStdString();
+    if (name.contains('\\')) {
+      ++reportsExpected_;
+    } else {
+      romPath_ = canonical(dialog.File1->Path() + '/' + name);
+    }
   }
   if (chance(0.5)) dialog.Command1->click();
 }
@@ -512,6 +545,8 @@ void SessionRun::tickOneTimer() {
   if (colourBars_) timers.push_back({"frmColors Constant", &program().frmColors().Constant});
   if (levels_) timers.push_back({"frmDifficulty Constant", &program().frmDifficulty().Constant});
   const auto& [name, timer] = oneOf(timers);
+  const std::int16_t areaCode = main().AreaCode;
+  const QString screenBase = main().ScreenBase;
   timer->tick();
   what_ = std::string("tick ") + name;
   if (timer == &main().Constant) {
@@ -520,14 +555,48 @@ void SessionRun::tickOneTimer() {
     wxb_ = selected_;
     selected_ = clicked_;
   } else if (timer == &main().LoadROM && loadPending_) {
-    what_ += " at " + main().ScreenBase.toStdString();
-    if (const auto positions = cellPositions(0, 56)) access(*positions);
+    loadScreen(areaCode, screenBase);
     loadPending_ = false;
   } else if (timer == &main().SaveToROM && writePending_) {
     what_ += " of cell " + std::to_string(cellIndex_) + " at " + main().ScreenBase.toStdString();
     writeCell(cellIndex_);
     writePending_ = false;
   }
+}
+
+void SessionRun::loadScreen(std::int16_t areaCode, const QString& screenBase) {
+  const auto row = screenAddressOf(areaCode);
+  const auto address = row ? std::optional<double>(*row) : numberIn(screenBase);
+  what_ += " at " + (row ? std::to_string(*row) : screenBase.toStdString());
+  std::vector<double> positions;
+  for (int cell = 0; address && cell < 56; ++cell) positions.push_back(romPosition(*address, cell));
+  if (!address) ++reportsExpected_;
+  if (address && access(positions, Use::Read)) {
+    EXPECT_EQ(numberIn(main().ScreenBase), address) << what_;
+    shownAreaCode_ = main().AreaCode;
+    shownScreenBase_ = main().ScreenBase;
+  } else {
+    // The map still shows the screen loaded last.
+    EXPECT_EQ(main().ScreenBase, shownScreenBase_) << what_;
+    EXPECT_EQ(main().AreaCode, shownAreaCode_) << what_;
+  }
+}
+
+void SessionRun::breakACall() {
+  const auto call = FaultyCalls::Call(pick(FaultyCalls::kCalls));
+  const bool counts = call == FaultyCalls::Pread || call == FaultyCalls::Pwrite;
+  const int error = counts && chance(0.3) ? FaultyCalls::kNothing
+                                          : oneOf<int>({EIO, ENOSPC, EINTR, EDQUOT});
+  what_ = "every call " + std::to_string(call) + " fails with " + std::to_string(error);
+  calls_->heal();
+  calls_->failEvery(call, error);
+  fault_ = call;
+}
+
+void SessionRun::mendTheCalls() {
+  what_ = "the calls work again";
+  calls_->heal();
+  fault_.reset();
 }
 
 std::string SessionRun::mismatch() {
