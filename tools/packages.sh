@@ -101,7 +101,7 @@ refuse_packages() {
   cat >&2 <<EOF
 Missing Debian packages: $*
 Installing them needs root, and $reason.
-Ask an administrator to run this (or run it yourself with sudo, if you may):
+Ask an administrator to run this$(command -v sudo >/dev/null && echo " (or run it yourself with sudo, if you may)"):
 
     apt-get update && ${APT_INSTALL[*]} $*
 
