@@ -22,12 +22,13 @@ APT_LOCK_WAIT_SECONDS=1800
 
 # Stops when CMake (3.25) cannot build in the checkout's folder.
 refuse_unbuildable_checkout() {
-  local ch
+  local ch what
   for ch in '"' '#' ';' '\' '[' ']' '|' '<' '>' $'\n'; do
     [[ $CHECKOUT == *"$ch"* ]] || continue
-    [ "$ch" = $'\n' ] && ch="a line break"
+    what="'$ch'"
+    [ "$ch" = $'\n' ] && what="a line break"
     cat >&2 <<END
-CMake cannot build in this folder, as its path holds $ch:
+CMake cannot build in this folder, as its path holds $what:
     $CHECKOUT
 CMake takes no path with any of  " # ; \\ [ ] | < >  or a line break in it.
 Move or rename the checkout's folder, then run this command again.
