@@ -93,11 +93,15 @@ void TimerHub::tickAll() {
   // Should a handler run an event loop, the driver goes on, and the first
   // nested round ticks what is due then.
   if (clock_ == Clock::Real) driver_.start(0);
-  qint64 now = nowNs();
+  // What is due is judged at the round's start, so that requests due
+  // together tick together in rank order, however long a handler takes; a
+  // tick's own start is the moment it runs.
+  const qint64 start = nowNs();
+  qint64 now = start;
   for (std::size_t i = 0; i < round.size(); ++i) {
     Timer* timer = round[i];
     if (!timer || !timer->enabled_ || running(timer)) continue;
-    if (clock_ == Clock::Real && now < timer->dueAtNs()) continue;
+    if (clock_ == Clock::Real && start < timer->dueAtNs()) continue;
     fire(*timer, now);
     now = nowNs();
   }
