@@ -92,12 +92,8 @@ QString ChoiceList::selectedText() const {
 }
 
 void ChoiceList::selectRow(int row) {
-  quietly([&] { setCurrentRow(row); });
-}
-
-void ChoiceList::quietly(const std::function<void()>& change) {
   const bool wasQuiet = std::exchange(quiet_, true);
-  change();
+  setCurrentRow(row);
   quiet_ = wasQuiet;
 }
 

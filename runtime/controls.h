@@ -76,10 +76,8 @@ class ChoiceList : public QListWidget {
   QString selectedText() const;
 
  protected:
-  // Selects the row as a handler does.
+  // Selects the row as a handler does: no Click.
   void selectRow(int row);
-  // Changes the items or the selection without a Click.
-  void quietly(const std::function<void()>& change);
 
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;

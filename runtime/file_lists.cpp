@@ -68,7 +68,7 @@ void FileList::setPath(const QString& folder) {
   path_ = folder;
   if (QFileInfo(path_).isDir()) watcher_.addPath(path_);
   // Another folder starts with no file selected.
-  quietly([this] { clear(); });
+  clear();
   refill();
 }
 
@@ -83,13 +83,11 @@ void FileList::refill() {
   if (names == shown) return;
   const QString chosen = selectedText();
   const int scrolled = verticalScrollBar()->value();
-  quietly([&] {
-    clear();
-    addItems(names);
-    if (const qsizetype row = names.indexOf(chosen); !chosen.isEmpty() && row >= 0) {
-      selectRow(static_cast<int>(row));
-    }
-  });
+  clear();
+  addItems(names);
+  if (const qsizetype row = names.indexOf(chosen); !chosen.isEmpty() && row >= 0) {
+    selectRow(static_cast<int>(row));
+  }
   verticalScrollBar()->setValue(scrolled);
 }
 
