@@ -186,8 +186,11 @@ std::vector<Gesture> gestures() {
        [](QListWidget& list) {
          const int from = selectedRow(list);
          const int step = from >= 2 ? -1 : 1;
-         list.scrollToItem(list.item(std::min(from, from + 2 * step)), QAbstractItemView::PositionAtTop);
-         const auto at = [&](int n) { return list.visualItemRect(list.item(from + n * step)).center(); };
+         list.scrollToItem(list.item(std::min(from, from + 2 * step)),
+                           QAbstractItemView::PositionAtTop);
+         const auto at = [&](int n) {
+           return list.visualItemRect(list.item(from + n * step)).center();
+         };
          QTest::mousePress(list.viewport(), Qt::LeftButton, {}, at(0));
          QTest::mouseMove(list.viewport(), at(1));
          QTest::mouseMove(list.viewport(), at(2));
@@ -230,7 +233,8 @@ TEST_F(RealClock, EveryGestureOnEveryListKeepsTheListsAndTheScreenInAgreement) {
       {"Location2", "Trail 1", main().Location2},
       {"Location4", "Mansions", main().Location4}};
   for (const auto& [listName, place, list] : lists) {
-    click(*main().Place, main().Place->row(main().Place->findItems(place, Qt::MatchExactly).front()));
+    rt::ListBox& places = *main().Place;
+    click(places, places.row(places.findItems(place, Qt::MatchExactly).front()));
     for (const auto& [name, act] : gestures()) {
       const std::string context = std::string(listName) + ", " + name;
       ASSERT_TRUE(waitFor([this] { return requestsDone(); })) << context;
@@ -265,7 +269,8 @@ TEST_F(RealClock, TheFileListFollowsGesturesAndItsFolder) {
     const bool changes = act(files);
     ASSERT_FALSE(files.FileName().isEmpty()) << name;
     EXPECT_EQ(files.FileName() != before, changes) << name;
-    EXPECT_EQ(dialog.Destination->Text(), changes ? folder + '\\' + files.FileName() : typed) << name;
+    const QString location = changes ? folder + '\\' + files.FileName() : typed;
+    EXPECT_EQ(dialog.Destination->Text(), location) << name;
   }
 
   click(files, 1);
@@ -283,14 +288,18 @@ TEST_F(RealClock, TheFileListFollowsGesturesAndItsFolder) {
 }
 
 // A modal Show inside a tick runs the loop: the other timers go on ticking,
-// the one whose handler waits is not entered again.
+// the one whose handler waits is not entered again, and timers may come and
+// go meanwhile.
 TEST(RealClockTimers, TimersTickThroughAModalShowMadeInsideATick) {
   rt::Runtime runtime(rt::TimerHub::Clock::Real);
   rt::Window dialog(runtime, {"modal", 1500, 1500, 0, 0, rt::Border::FixedSingle, Qt::gray});
   rt::Timer opener(runtime.timers, 1, true);
   rt::Timer polling(runtime.timers, 1, true);
+  auto doomed = std::make_unique<rt::Timer>(runtime.timers, 1, true);
+  std::unique_ptr<rt::Timer> late;
   int opened = 0;
   int ticksWhileShown = 0;
+  int lateTicks = 0;
   bool returned = false;
   opener.onTick([&] {
     if (++opened > 1) return;
@@ -302,10 +311,16 @@ TEST(RealClockTimers, TimersTickThroughAModalShowMadeInsideATick) {
   polling.onTick([&] {
     if (!dialog.isVisible()) return;
     EXPECT_EQ(opened, 1);
-    if (++ticksWhileShown == 20) dialog.Hide();
+    if (++ticksWhileShown == 5) {
+      doomed.reset();
+      late = std::make_unique<rt::Timer>(runtime.timers, 1, true);
+      late->onTick([&] { ++lateTicks; });
+    }
+    if (ticksWhileShown == 20) dialog.Hide();
   });
   EXPECT_TRUE(waitFor([&] { return returned; }));
   EXPECT_EQ(ticksWhileShown, 20);
+  EXPECT_GT(lateTicks, 0);
   EXPECT_TRUE(waitFor([&] { return opened > 1; }));
 }
 

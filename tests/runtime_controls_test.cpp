@@ -81,32 +81,6 @@ TEST(Timer, ATimerRemovedDuringARoundDoesNotTick) {
   EXPECT_EQ(doomedTicks, 0);
 }
 
-// A handler that runs an event loop (a modal Show) starts rounds inside its
-// own: they skip it, tick the others, and may remove any timer.
-TEST(Timer, RoundsNestInsideAHandlerAndSkipIt) {
-  rt::TimerHub hub(rt::TimerHub::Clock::Manual);
-  std::vector<std::string> order;
-  rt::Timer modal(hub, 1, true);
-  rt::Timer polling(hub, 1, true);
-  auto doomed = std::make_unique<rt::Timer>(hub, 1, true);
-  modal.setRank(-1);
-  modal.onTick([&] {
-    order.push_back("modal");
-    if (order.size() > 1) return;
-    hub.tickAll();
-    hub.tickAll();
-  });
-  polling.onTick([&] {
-    order.push_back("polling");
-    doomed.reset();
-  });
-  doomed->onTick([&] { order.push_back("doomed"); });
-  hub.tickAll();
-  hub.tickAll();
-  EXPECT_EQ(order, (std::vector<std::string>{"modal", "polling", "polling", "polling", "modal",
-                                             "polling"}));
-}
-
 TEST(PictureCell, SharesThePictureGivenAndClicksOnRelease) {
   QWidget parent;
   QPixmap black(32, 32);
