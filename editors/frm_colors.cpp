@@ -5,6 +5,11 @@
 #include "rom/rom_access.h"
 #include "runtime/fonts.h"
 
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 const rt::WindowDesign kDesign{
@@ -63,6 +68,42 @@ std::array<rt::PictureCell*, assets::kSwatchCount> swatches(QWidget* parent) {
   return cells;
 }
 
+// The columns of the client area where the hero covers the heading's line,
+// first and last.
+std::pair<int, int> heroAcross(const QWidget& heading, const rt::PictureCell& hero) {
+  const QImage picture = hero.Picture().toImage();
+  const QRect line = heading.geometry().intersected(hero.geometry());
+  int left = line.right() + 1;
+  int right = line.left() - 1;
+  for (int y = line.top(); y <= line.bottom(); ++y) {
+    for (int x = line.left(); x <= line.right(); ++x) {
+      if (qAlpha(picture.pixel(x - hero.x(), y - hero.y())) == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+    }
+  }
+  return {left, right};
+}
+
+// The hero stands in the gap of the heading's blanks. A substitute font
+// narrows or shifts that gap, and the hero would hide a letter: then he
+// moves along the line to the middle of the gap.
+void standInHeadingGap(rt::PictureCell& hero, const rt::Label& heading) {
+  constexpr qreal kClearance = 2;
+  const QString text = heading.Caption();
+  const qsizetype gapStart = text.indexOf(QLatin1String("  "));
+  qsizetype gapEnd = gapStart;
+  while (gapEnd < text.size() && text[gapEnd] == u' ') ++gapEnd;
+  const QFontMetricsF metrics(heading.font());
+  const qreal gapLeft = heading.x() + metrics.horizontalAdvance(text.left(gapStart));
+  const qreal gapRight = heading.x() + metrics.horizontalAdvance(text.left(gapEnd));
+  const auto [left, right] = heroAcross(heading, hero);
+  if (left > right) return;
+  if (left >= gapLeft + kClearance && right + 1 <= gapRight - kClearance) return;
+  const qreal shift = (gapLeft + gapRight) / 2 - (left + right + 1) / 2.0;
+  hero.move(hero.x() + qRound(shift), hero.y());
+}
+
 const QString kLoadFailed = QStringLiteral("The hero's colours could not be read from the ROM image.");
 const QString kSaveFailed = QStringLiteral("The hero's colours could not be saved into the ROM image.");
 
@@ -93,8 +134,9 @@ frmColorsControls::frmColorsControls(rt::Runtime& runtime)
       Constant(runtime.timers, 1, true),
       Color(swatches(client())) {
   Label4->setFont(rt::designFont(8.25, true));
-  // The blanks in the heading leave room for the hero, who stands in front.
+  // The hero stands in front of the heading, in the gap of its blanks.
   Image1->raise();
+  standInHeadingGap(*Image1, *Label4);
   // Swatch 1 until the first tick.
   for (rt::PictureCell* shown : {ColorSimonOutline, ColorSimonShirt, ColorSimonSkin}) {
     shown->setPicture(Color[1]->Picture());

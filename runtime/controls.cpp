@@ -1,10 +1,10 @@
 #include "runtime/controls.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace rt {
 
@@ -81,36 +81,54 @@ ScrollBar::ScrollBar(QWidget* parent, const TwipsRect& place, int min, int max, 
   QScrollBar::setValue(value);
 }
 
-ListBox::ListBox(QWidget* parent, const TwipsRect& place, const QStringList& items)
-    : QListWidget(parent) {
+ChoiceList::ChoiceList(QWidget* parent, const TwipsRect& place) : QListWidget(parent) {
   rt::place(this, place);
-  addItems(items);
   setSelectionMode(QAbstractItemView::SingleSelection);
-  // Items wider than the list are cut off, as in a plain list box.
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  connect(this, &QListWidget::itemClicked, this, [this] {
-    if (click_) click_();
-  });
 }
 
-QString ListBox::Text() const {
-  const QListWidgetItem* item = currentItem();
-  return item && item->isSelected() ? item->text() : QString();
+QString ChoiceList::selectedText() const {
+  const QList<QListWidgetItem*> chosen = selectedItems();
+  return chosen.isEmpty() ? QString() : chosen.front()->text();
+}
+
+void ChoiceList::selectRow(int row) {
+  const bool wasQuiet = std::exchange(quiet_, true);
+  setCurrentRow(row);
+  quiet_ = wasQuiet;
+}
+
+QItemSelectionModel::SelectionFlags ChoiceList::selectionCommand(const QModelIndex& index,
+                                                                 const QEvent* event) const {
+  // Ctrl+click or Ctrl+Space on the selected item, or a press beside the
+  // items, would leave the list without a choice: they change nothing.
+  const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+  if (!index.isValid() || command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
+    return QItemSelectionModel::NoUpdate;
+  }
+  return command;
+}
+
+void ChoiceList::selectionChanged(const QItemSelection& selected,
+                                  const QItemSelection& deselected) {
+  QListWidget::selectionChanged(selected, deselected);
+  // Qt tells only real changes, whichever way the user made them.
+  if (!quiet_ && !selected.isEmpty() && click_) click_();
+}
+
+ListBox::ListBox(QWidget* parent, const TwipsRect& place, const QStringList& items)
+    : ChoiceList(parent, place) {
+  addItems(items);
+  // Items wider than the list are cut off, as in a plain list box.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void ListBox::setText(const QString& text) {
   for (int row = 0; row < count(); ++row) {
     if (item(row)->text() == text) {
-      setCurrentRow(row);
+      selectRow(row);
       return;
     }
   }
-}
-
-void ListBox::keyPressEvent(QKeyEvent* event) {
-  const int before = currentRow();
-  QListWidget::keyPressEvent(event);
-  if (currentRow() != before && click_) click_();
 }
 
 CheckBox::CheckBox(QWidget* parent, const TwipsRect& place, const QString& caption)

@@ -64,24 +64,39 @@ class ScrollBar : public QScrollBar {
   void setValue(int value) { QScrollBar::setValue(value); }
 };
 
-// A list whose choice is its selected item's text.
-class ListBox : public QListWidget {
+// A list of single choices as the user sees it: Click runs once for every
+// change of the selection that the user makes (press, drag, keys, typing),
+// never for one that changes nothing or that a handler makes, and no gesture
+// takes the selection away once there is one.
+class ChoiceList : public QListWidget {
  public:
-  ListBox(QWidget* parent, const TwipsRect& place, const QStringList& items);
-  // The selected item's text; empty when none is selected.
-  QString Text() const;
-  // Selects the item of that text; a text that no item has changes nothing.
-  // The click handler does not run.
-  void setText(const QString& text);
-  // Runs when the user selects an item by mouse or keyboard, also the one
-  // already selected.
+  ChoiceList(QWidget* parent, const TwipsRect& place);
   void onClick(Handler handler) { click_ = std::move(handler); }
+  // The selected item's text; empty when none is selected.
+  QString selectedText() const;
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
+  // Selects the row as a handler does: no Click.
+  void selectRow(int row);
+
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event) const override;
+  void selectionChanged(const QItemSelection& selected,
+                        const QItemSelection& deselected) override;
 
  private:
   Handler click_;
+  bool quiet_ = false;
+};
+
+// A list whose choice is its selected item's text.
+class ListBox : public ChoiceList {
+ public:
+  ListBox(QWidget* parent, const TwipsRect& place, const QStringList& items);
+  QString Text() const { return selectedText(); }
+  // Selects the item of that text; a text that no item has changes nothing.
+  // The click handler does not run.
+  void setText(const QString& text);
 };
 
 class CheckBox : public QCheckBox {

@@ -1,8 +1,8 @@
 #include "runtime/conversions.h"
 
-#include <QLocale>
-
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace rt {
@@ -69,15 +69,17 @@ std::optional<std::uint8_t> textToByte(const QString& text) {
 }
 
 QString numberText(double value) {
-  if (value == std::floor(value) && std::fabs(value) < 1e15) {
-    // -0 is written as 0.
-    return QString::number(static_cast<long long>(value));
-  }
-  const QString text = QString::number(value, 'g', 15);
-  // Near the largest number 15 digits can round up past it; such a text would
-  // read as no number, so the shortest exact form is written instead.
-  if (!textToDouble(text)) return QString::number(value, 'g', QLocale::FloatingPointShortest);
-  return text;
+  // -0 is written as 0.
+  if (value == 0) return QStringLiteral("0");
+  std::array<char, 400> digits{};
+  // A whole number as the exact decimal digits of the double, however large;
+  // anything else in the shortest form that reads back as the same number.
+  const std::to_chars_result written =
+      value == std::floor(value)
+          ? std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                          std::chars_format::fixed, 0)
+          : std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  return QString::fromLatin1(digits.data(), written.ptr - digits.data());
 }
 
 double roundHalfEven(double value) {

@@ -20,8 +20,8 @@ std::optional<std::uint8_t> textToByte(const QString& text);
 // A whole number 0..255 as a byte; anything else fails.
 std::optional<std::uint8_t> numberToByte(double value);
 
-// Decimal text: a whole number as its digits alone, a fraction with at most
-// 15 significant digits.
+// Decimal text that reads back as the same number: a whole number as its
+// digits alone, any other in its shortest exact form.
 QString numberText(double value);
 
 // The nearest whole number; a value halfway between two goes to the even one.

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScrollBar>
 
 namespace rt {
 
@@ -57,32 +58,37 @@ void FolderList::openItem(QListWidgetItem* item) {
 }
 
 FileList::FileList(QWidget* parent, const TwipsRect& place, const QString& pattern)
-    : QListWidget(parent), pattern_(pattern) {
-  setGeometry(toPixels(place));
-  connect(this, &QListWidget::itemClicked, this, [this] {
-    if (click_) click_();
-  });
+    : ChoiceList(parent, place), pattern_(pattern) {
+  connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &FileList::refill);
 }
 
 void FileList::setPath(const QString& folder) {
   if (folder == path_) return;
+  if (!path_.isEmpty()) watcher_.removePath(path_);
   path_ = folder;
-  fill();
+  if (QFileInfo(path_).isDir()) watcher_.addPath(path_);
+  // Another folder starts with no file selected.
+  clear();
+  refill();
 }
 
-void FileList::fill() {
-  clear();
+void FileList::refill() {
   // The pattern matches without regard to letter case: "*.NES" lists
   // "castlevania2.nes".
   const QStringList names =
       QDir(path_).entryList(pattern_.split(';', Qt::SkipEmptyParts),
                             QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+  QStringList shown;
+  for (int row = 0; row < count(); ++row) shown.append(item(row)->text());
+  if (names == shown) return;
+  const QString chosen = selectedText();
+  const int scrolled = verticalScrollBar()->value();
+  clear();
   addItems(names);
-}
-
-QString FileList::FileName() const {
-  const QListWidgetItem* item = currentItem();
-  return item && item->isSelected() ? item->text() : QString();
+  if (const qsizetype row = names.indexOf(chosen); !chosen.isEmpty() && row >= 0) {
+    selectRow(static_cast<int>(row));
+  }
+  verticalScrollBar()->setValue(scrolled);
 }
 
 DriveList::DriveList(QWidget* parent, const TwipsRect& place) : QComboBox(parent) {

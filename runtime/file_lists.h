@@ -3,6 +3,7 @@
 #include "runtime/controls.h"
 
 #include <QComboBox>
+#include <QFileSystemWatcher>
 #include <QListWidget>
 
 // The file choosing controls: a folder list, a file list with a name pattern
@@ -25,24 +26,26 @@ class FolderList : public QListWidget {
   QString path_;
 };
 
-class FileList : public QListWidget {
+// The files of one folder that match the pattern, kept as the folder is:
+// files created, renamed or deleted there come and go.
+class FileList : public ChoiceList {
  public:
   FileList(QWidget* parent, const TwipsRect& place, const QString& pattern);
   QString Path() const { return path_; }
-  // Lists the files of the folder that match the pattern; the same folder
-  // again changes nothing.
+  // Lists the files of the folder; the same folder again changes nothing.
   void setPath(const QString& folder);
   QString Pattern() const { return pattern_; }
   // The selected file's name, empty when none is selected.
-  QString FileName() const;
-  void onClick(Handler handler) { click_ = std::move(handler); }
+  QString FileName() const { return selectedText(); }
 
  private:
-  void fill();
+  // Lists the folder again; the selected file stays selected while it is
+  // there.
+  void refill();
 
   QString path_;
   QString pattern_;
-  Handler click_;
+  QFileSystemWatcher watcher_;
 };
 
 class DriveList : public QComboBox {

@@ -1,13 +1,12 @@
 #include "runtime/timer.h"
 
 #include <algorithm>
-#include <climits>
+#include <limits>
 
 namespace rt {
 
 Timer::Timer(TimerHub& hub, int intervalMs, bool enabled)
     : hub_(hub), intervalMs_(std::max(1, intervalMs)), enabled_(enabled) {
-  lastTickMs_ = hub_.nowMs();
   hub_.add(this);
 }
 
@@ -16,13 +15,14 @@ Timer::~Timer() { hub_.remove(this); }
 void Timer::setEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
-  if (enabled_) lastTickMs_ = hub_.nowMs();
-  hub_.rescheduled();
+  // A timer switched off leaves the driver as it is: a round with nothing
+  // due costs less than starting the driver anew.
+  if (enabled_) hub_.enabled(*this);
 }
 
 void Timer::setInterval(int intervalMs) {
   intervalMs_ = std::max(1, intervalMs);
-  hub_.rescheduled();
+  hub_.schedule();
 }
 
 void Timer::setRank(int rank) {
@@ -34,73 +34,79 @@ void Timer::setRank(int rank) {
 
 bool Timer::tick() {
   if (!enabled_) return false;
-  fire(hub_.nowMs());
+  hub_.fire(*this, hub_.nowNs());
   return true;
-}
-
-void Timer::fire(qint64 nowMs) {
-  lastTickMs_ = nowMs;
-  if (handler_) handler_();
 }
 
 TimerHub::TimerHub(Clock clock) : clock_(clock) {
   elapsed_.start();
+  driver_.setSingleShot(true);
+  driver_.setTimerType(Qt::PreciseTimer);
   connect(&driver_, &QTimer::timeout, this, &TimerHub::tickAll);
 }
 
 TimerHub::~TimerHub() = default;
 
-void TimerHub::insertSorted(Timer* timer) {
+void TimerHub::add(Timer* timer) {
   const auto place = std::upper_bound(
       timers_.begin(), timers_.end(), timer->rank(),
-      [](int rank, const Timer* other) { return other && rank < other->rank(); });
+      [](int rank, const Timer* other) { return rank < other->rank(); });
+  // A round in progress ticks what it began with: a timer added now waits
+  // for the next round.
   timers_.insert(place, timer);
-}
-
-void TimerHub::add(Timer* timer) {
-  if (inRound_) {
-    waiting_.push_back(timer);
-  } else {
-    insertSorted(timer);
-  }
-  rescheduled();
+  if (timer->enabled_) enabled(*timer);
 }
 
 void TimerHub::remove(Timer* timer) {
-  std::erase(waiting_, timer);
-  if (inRound_) {
-    std::replace(timers_.begin(), timers_.end(), timer, static_cast<Timer*>(nullptr));
-  } else {
-    std::erase(timers_, timer);
+  std::erase(timers_, timer);
+  for (std::size_t depth = 0; depth < depth_; ++depth) {
+    std::replace(rounds_[depth].begin(), rounds_[depth].end(), timer, static_cast<Timer*>(nullptr));
   }
-  rescheduled();
+  std::replace(running_.begin(), running_.end(), timer, static_cast<Timer*>(nullptr));
 }
 
-void TimerHub::mergeWaiting() {
-  std::erase(timers_, nullptr);
-  for (Timer* timer : waiting_) insertSorted(timer);
-  waiting_.clear();
+void TimerHub::enabled(Timer& timer) {
+  if (!stamp_) stamp_ = nowNs();
+  timer.sinceNs_ = *stamp_;
+  schedule();
+}
+
+bool TimerHub::running(const Timer* timer) const {
+  return std::find(running_.begin(), running_.end(), timer) != running_.end();
+}
+
+void TimerHub::fire(Timer& timer, qint64 nowNs) {
+  timer.sinceNs_ = nowNs;
+  running_.push_back(&timer);
+  if (timer.handler_) timer.handler_();
+  running_.pop_back();
 }
 
 void TimerHub::tickAll() {
-  // A handler that runs a nested event loop must not start a second round.
-  if (inRound_ || stopped_) return;
-  inRound_ = true;
-  const qint64 now = nowMs();
-  for (std::size_t i = 0; i < timers_.size(); ++i) {
-    Timer* timer = timers_[i];
-    if (timer && timer->enabled_ && (clock_ == Clock::Manual || timer->due(now))) {
-      timer->fire(now);
-    }
+  if (stopped_) return;
+  stamp_.reset();
+  if (depth_ == rounds_.size()) rounds_.emplace_back();
+  // A deque keeps this reference valid while nested rounds add theirs.
+  std::vector<Timer*>& round = rounds_[depth_];
+  round.assign(timers_.begin(), timers_.end());
+  ++depth_;
+  // Should a handler run an event loop, the driver goes on, and the first
+  // nested round ticks what is due then.
+  if (clock_ == Clock::Real) driver_.start(0);
+  // What is due is judged at the round's start, so that requests due
+  // together tick together in rank order, however long a handler takes; a
+  // tick's own start is the moment it runs.
+  const qint64 start = nowNs();
+  qint64 now = start;
+  for (std::size_t i = 0; i < round.size(); ++i) {
+    Timer* timer = round[i];
+    if (!timer || !timer->enabled_ || running(timer)) continue;
+    if (clock_ == Clock::Real && start < timer->dueAtNs()) continue;
+    fire(*timer, now);
+    now = nowNs();
   }
-  inRound_ = false;
-  mergeWaiting();
-  // Polling timers alone change nothing here; only a timer switched on or
-  // off, added or removed during the round can change the driver.
-  if (changedInRound_) {
-    changedInRound_ = false;
-    rescheduled();
-  }
+  --depth_;
+  schedule();
 }
 
 void TimerHub::stop() {
@@ -108,24 +114,21 @@ void TimerHub::stop() {
   driver_.stop();
 }
 
-void TimerHub::rescheduled() {
-  if (inRound_) {
-    changedInRound_ = true;
+void TimerHub::schedule() {
+  if (clock_ == Clock::Manual || stopped_) return;
+  qint64 next = std::numeric_limits<qint64>::max();
+  for (const Timer* timer : timers_) {
+    // A timer whose handler runs a nested loop ticks again once it returns.
+    if (timer->enabled_ && !running(timer)) next = std::min(next, timer->dueAtNs());
+  }
+  if (next == std::numeric_limits<qint64>::max()) {
+    driver_.stop();
     return;
   }
-  if (clock_ == Clock::Manual || stopped_) return;
-  int shortest = INT_MAX;
-  for (const Timer* timer : timers_) {
-    if (timer && timer->enabled_) shortest = std::min(shortest, timer->intervalMs_);
-  }
-  for (const Timer* timer : waiting_) {
-    if (timer->enabled_) shortest = std::min(shortest, timer->intervalMs_);
-  }
-  if (shortest == INT_MAX) {
-    driver_.stop();
-  } else if (!driver_.isActive() || driver_.interval() != shortest) {
-    driver_.start(shortest);
-  }
+  // The driver never fires early, so a whole millisecond rounded up is never
+  // too soon.
+  const qint64 wait = next - nowNs();
+  driver_.start(wait <= 0 ? 0 : static_cast<int>((wait + 999'999) / 1'000'000));
 }
 
 }  // namespace rt

@@ -4,7 +4,9 @@
 #include <QObject>
 #include <QTimer>
 
+#include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace rt {
@@ -39,20 +41,20 @@ class Timer {
 
  private:
   friend class TimerHub;
-  bool due(qint64 nowMs) const { return nowMs - lastTickMs_ >= intervalMs_; }
-  void fire(qint64 nowMs);
+  qint64 dueAtNs() const { return sinceNs_ + qint64{intervalMs_} * 1'000'000; }
 
   TimerHub& hub_;
   std::function<void()> handler_;
   int intervalMs_;
   bool enabled_;
   int rank_ = 0;
-  qint64 lastTickMs_ = 0;
+  // The start of its last tick, or its enabling when it has not ticked since.
+  qint64 sinceNs_ = 0;
 };
 
-// Drives every timer of the program from one Qt timer, so that many polling
-// timers cost one wake-up. In manual mode it never runs by itself and tests
-// tick the timers.
+// Drives every timer of the program from one precise Qt timer, so that many
+// polling timers cost one wake-up. In manual mode it never runs by itself and
+// tests tick the timers.
 class TimerHub : public QObject {
   Q_OBJECT
  public:
@@ -61,7 +63,9 @@ class TimerHub : public QObject {
   ~TimerHub() override;
 
   // One round: each enabled timer whose interval has passed ticks once, lower
-  // ranks first. In manual mode every enabled timer is due.
+  // ranks first. In manual mode every enabled timer is due. A handler may run
+  // an event loop (a modal Show): rounds then nest, and a nested round skips
+  // the timers whose handlers are running.
   void tickAll();
 
   // The program has ended: no timer ticks any more by itself.
@@ -73,19 +77,27 @@ class TimerHub : public QObject {
   friend class Timer;
   void add(Timer* timer);
   void remove(Timer* timer);
-  void rescheduled();
-  qint64 nowMs() const { return clock_ == Clock::Real ? elapsed_.elapsed() : 0; }
-  void insertSorted(Timer* timer);
-  void mergeWaiting();
+  void enabled(Timer& timer);
+  void fire(Timer& timer, qint64 nowNs);
+  bool running(const Timer* timer) const;
+  // Starts the driver for the earliest moment at which a timer falls due.
+  void schedule();
+  qint64 nowNs() const { return clock_ == Clock::Real ? elapsed_.nsecsElapsed() : 0; }
 
   Clock clock_;
   QTimer driver_;
   QElapsedTimer elapsed_;
-  std::vector<Timer*> timers_;
-  std::vector<Timer*> waiting_;  // added during a round
-  bool inRound_ = false;
+  std::vector<Timer*> timers_;  // by rank
+  // What each round in progress ticks, outermost first: timers_ as the round
+  // began, with the timers removed since then nulled.
+  std::deque<std::vector<Timer*>> rounds_;
+  std::size_t depth_ = 0;
+  // The timers whose handlers are on the stack, innermost last.
+  std::vector<Timer*> running_;
+  // Every enabling between two rounds carries the moment of the first one,
+  // so that the requests of one event fall due together, in rank order.
+  std::optional<qint64> stamp_;
   bool stopped_ = false;
-  bool changedInRound_ = false;
 };
 
 }  // namespace rt

@@ -53,18 +53,24 @@ TEST(Conversions, NumberTextWritesWholeNumbersAsDigitsAlone) {
   EXPECT_EQ(numberText(-56), "-56");
   EXPECT_EQ(numberText(0), "0");
   EXPECT_EQ(numberText(-0.0), "0");
-  EXPECT_EQ(numberText(99496.5), "99496.5");
-  // At most 15 significant digits: the binary error of a sum disappears.
-  EXPECT_EQ(numberText(0.1 + 0.2), "0.3");
-  EXPECT_EQ(numberText(99496.5 - 56), "99440.5");
-  EXPECT_EQ(textToDouble(numberText(1.0 / 3)), 0.333333333333333);
+  EXPECT_EQ(numberText(1e15), "1000000000000000");
+  EXPECT_EQ(numberText(1000000000000056), "1000000000000056");
+  EXPECT_EQ(numberText(-0x1p63), "-9223372036854775808");
+  EXPECT_EQ(numberText(0x1p64), "18446744073709551616");
+  // Past every integer type: still the double's exact digits.
+  const QString huge = numberText(1e300);
+  EXPECT_EQ(huge.size(), 301);
+  EXPECT_TRUE(huge.startsWith("1000000000000000052504760255204420248704468581108159154915854"));
+  EXPECT_EQ(numberText(std::numeric_limits<double>::max()).size(), 309);
 }
 
-TEST(Conversions, NumberTextOfTheLargestNumbersReadsBackAsThatNumber) {
-  // 15 digits would round these up to a text past the largest number.
+TEST(Conversions, EveryNumberTextReadsBackAsTheSameNumber) {
+  EXPECT_EQ(numberText(99496.5), "99496.5");
+  EXPECT_EQ(numberText(0.1 + 0.2), "0.30000000000000004");
   constexpr double kLargest = std::numeric_limits<double>::max();
-  for (const double value : {kLargest, -kLargest, std::nextafter(kLargest, 0.0)}) {
-    EXPECT_EQ(textToDouble(numberText(value)), value) << value;
+  for (const double value : {kLargest, -kLargest, std::nextafter(kLargest, 0.0), 1e300, 1.0 / 3,
+                             0.1 + 0.2, 99496.5 - 56, 99496.1 + 1, 4503599627370495.5, -2.5e-7,
+                             std::numeric_limits<double>::denorm_min(), 0x1p53 + 2}) {
+    EXPECT_EQ(textToDouble(numberText(value)), value) << numberText(value).toStdString();
   }
-  EXPECT_EQ(numberText(1e300), "1e+300");
 }

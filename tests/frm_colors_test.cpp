@@ -2,6 +2,7 @@
 
 #include "byte_dialog_fixture.h"
 
+#include <QFontMetricsF>
 #include <QSet>
 
 namespace {
@@ -46,7 +47,6 @@ TEST_F(FrmColorsTest, TheWindowAndItsControlsStandAtTheirDesignPlaces) {
   EXPECT_EQ(d.pos(), QPoint(146, 181));
   const std::vector<std::pair<QWidget*, rt::TwipsRect>> places{
       {d.Label4, {120, 120, 2640, 195}},
-      {d.Image1, {1200, 120, 480, 885}},
       {d.Label1, {480, 1080, 1080, 195}},
       {d.ScrollSimonOutline, {120, 1320, 2535, 255}},
       {d.Picture1, {2760, 1260, 440, 390}},
@@ -71,6 +71,21 @@ TEST_F(FrmColorsTest, TheWindowAndItsControlsStandAtTheirDesignPlaces) {
   }
 
   EXPECT_EQ(d.Label4->Caption(), "Color Editor          in the works");
+  // The hero keeps his design line and size, and stands where his head
+  // hides no letter of the heading: between "Editor" and "in".
+  EXPECT_EQ(d.Image1->geometry().size(), rt::toPixels({1200, 120, 480, 885}).size());
+  EXPECT_EQ(d.Image1->y(), rt::px(120));
+  const QFontMetricsF heading(d.Label4->font());
+  const qreal editorEnds = d.Label4->x() + heading.horizontalAdvance("Color Editor");
+  const qreal inStarts = d.Label4->x() + heading.horizontalAdvance("Color Editor          ");
+  const QImage hero = d.Image1->Picture().toImage();
+  for (int y = 0; y < d.Label4->height(); ++y) {
+    for (int x = 0; x < hero.width(); ++x) {
+      if (qAlpha(hero.pixel(x, y)) == 0) continue;
+      EXPECT_GT(d.Image1->x() + x, editorEnds) << x << "," << y;
+      EXPECT_LT(d.Image1->x() + x + 1, inStarts) << x << "," << y;
+    }
+  }
   EXPECT_EQ(d.Label1->Caption(), "Simon's Outline");
   EXPECT_EQ(d.Label2->Caption(), "Simon's Shirt / Energy Bar");
   EXPECT_EQ(d.Label3->Caption(), "Simon's Skin / Boots");
