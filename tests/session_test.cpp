@@ -521,11 +521,15 @@ void SessionRun::clickFileInTheList() {
   if (chance(0.5)) dialog.Dir1->setPath(chance(0.5) ? files_.folder() : files_.path("Desktop"));
   what_ = "file list in " + dialog.File1->Path().toStdString();
   if (dialog.File1->count() > 0) {
-    dialog.File1->setCurrentRow(pick(dialog.File1->count()));
-    dialog.File1_Click();
+    QListWidgetItem* const chosen = dialog.File1->item(pick(dialog.File1->count()));
+    // As the user's click: the choice runs only when the selection changes.
+    const bool changes = !chosen->isSelected();
+    dialog.File1->setCurrentItem(chosen);
     const QString name = dialog.File1->FileName();
     what_ += ": " + name.toStdString();
-    if (name.contains('\\')) {
+    if (!changes) {
+      what_ += " (already chosen)";
+    } else if (name.contains('\\')) {
       ++reportsExpected_;
     } else {
       romPath_ = canonical(dialog.File1->Path() + '/' + name);
