@@ -9,8 +9,9 @@
 
 Program::Program(ProgramOptions options)
     : options_(std::move(options)),
-      runtime_(options_.clock, options_.systemCalls ? options_.systemCalls
-                                                    : std::make_shared<rt::SystemCalls>()) {
+      runtime_(options_.clock,
+               options_.systemCalls ? options_.systemCalls : std::make_shared<rt::SystemCalls>(),
+               options_.driver) {
   if (options_.reportHook) runtime_.reports.setHook(options_.reportHook);
   rt::useDesignFont();
 }

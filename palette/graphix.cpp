@@ -51,18 +51,19 @@ Graphix::Graphix(WindowAccess& windows) : GraphixControls(windows.runtime()), wi
   for (int block = 0; block <= kLastChoosable; ++block) {
     G[block]->onClick([this, block] { G_Click(block); });
   }
-  Constant.onTick([this] { Constant_Timer(); });
+  Constant.onPoll([this] { return Constant_Timer(); });
   Change.onTick([this] { Change_Timer(); });
 }
 
 void Graphix::G_Click(int block) { ClickedBit = static_cast<std::int16_t>(block); }
 
-void Graphix::Constant_Timer() {
+bool Graphix::Constant_Timer() {
   frmMainControls& main = windows_.frmMain();
   // WXB gets the number taken over one tick earlier.
-  main.WXB->setText(rt::numberText(SelectedBit));
-  main.Selected->setPicture(G[ClickedBit]->Picture());
-  SelectedBit = static_cast<std::uint8_t>(ClickedBit);
+  bool changed = main.WXB->setText(rt::numberText(SelectedBit));
+  changed |= main.Selected->setPicture(G[ClickedBit]->Picture());
+  changed |= rt::put(SelectedBit, static_cast<std::uint8_t>(ClickedBit));
+  return changed;
 }
 
 void Graphix::Change_Timer() {

@@ -33,7 +33,7 @@ class FileList : public ChoiceList {
   FileList(QWidget* parent, const TwipsRect& place, const QString& pattern);
   QString Path() const { return path_; }
   // Lists the files of the folder; the same folder again changes nothing.
-  void setPath(const QString& folder);
+  bool setPath(const QString& folder);
   QString Pattern() const { return pattern_; }
   // The selected file's name, empty when none is selected.
   QString FileName() const { return selectedText(); }

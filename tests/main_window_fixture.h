@@ -66,7 +66,7 @@ class MainWindowTest : public ProgramTest {
 
   // Chooses a block in the palette and lets the hand-off reach PaintBit.
   void chooseBlock(int block) {
-    palette().G_Click(block);
+    palette().G[block]->Click();
     settle();
   }
 
