@@ -28,10 +28,17 @@ void FolderList::setPath(const QString& folder) {
                                       : QDir::cleanPath(QDir::currentPath());
   if (opened == path_) return;
   path_ = opened;
-  fill();
+  listed_ = false;
+  if (isVisible()) fill();
+}
+
+void FolderList::showEvent(QShowEvent* event) {
+  if (!listed_) fill();
+  QListWidget::showEvent(event);
 }
 
 void FolderList::fill() {
+  listed_ = true;
   clear();
   QStringList chain;
   for (QDir up(path_);; ) {
