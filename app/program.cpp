@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "runtime/fonts.h"
+#include "runtime/style.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -13,6 +14,7 @@ Program::Program(ProgramOptions options)
                options_.systemCalls ? options_.systemCalls : std::make_shared<rt::SystemCalls>(),
                options_.driver) {
   if (options_.reportHook) runtime_.reports.setHook(options_.reportHook);
+  rt::useDesignStyle();
   rt::useDesignFont();
 }
 
