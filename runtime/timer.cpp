@@ -147,10 +147,12 @@ void TimerHub::fire(Timer& timer, qint64 nowNs) {
   const std::uint64_t before = changes_;
   const bool changed = timer.handler_();
   running_.pop_back();
+  // A tick is quiet as of its start: whatever changed while its handler ran
+  // (a nested event loop lets other events in) leaves it not quiet.
   if (changed) {
     wake();
-  } else if (changes_ == before) {
-    timer.quietAt_ = changes_;
+  } else {
+    timer.quietAt_ = before;
   }
 }
 

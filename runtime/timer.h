@@ -66,8 +66,8 @@ class Timer {
   int rank_ = 0;
   // The start of its last tick, or its enabling when it has not ticked since.
   qint64 sinceNs_ = 0;
-  // The hub's count of changes when a tick of this timer last changed
-  // nothing.
+  // The hub's count of changes at the start of this timer's last tick that
+  // changed nothing.
   std::optional<std::uint64_t> quietAt_;
 };
 
