@@ -120,7 +120,9 @@ int main(int argc, char* argv[]) {
   while (!seen && Clock::now() - start < std::chrono::seconds(10)) {
     if (!window) window = findWindow(display, root, target->title);
     seen = window && shows(display, root, window, *target);
-    if (!seen) std::this_thread::sleep_for(std::chrono::microseconds(100));
+    // Polls that came closer would take the X server's time from the
+    // program that starts.
+    if (!seen) std::this_thread::sleep_for(std::chrono::microseconds(500));
   }
   const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
   kill(child, SIGTERM);
