@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "runtime/fonts.h"
+#include "runtime/style.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -9,9 +10,11 @@
 
 Program::Program(ProgramOptions options)
     : options_(std::move(options)),
-      runtime_(options_.clock, options_.systemCalls ? options_.systemCalls
-                                                    : std::make_shared<rt::SystemCalls>()) {
+      runtime_(options_.clock,
+               options_.systemCalls ? options_.systemCalls : std::make_shared<rt::SystemCalls>(),
+               options_.driver) {
   if (options_.reportHook) runtime_.reports.setHook(options_.reportHook);
+  rt::useDesignStyle();
   rt::useDesignFont();
 }
 

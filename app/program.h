@@ -17,6 +17,7 @@
 
 struct ProgramOptions {
   rt::TimerHub::Clock clock = rt::TimerHub::Clock::Real;
+  rt::TimerHub::Driver driver = rt::TimerHub::Driver::Sleeping;
   // Empty: the user's desktop folder.
   QString desktopFolder;
   // Set: reports go here instead of the message window.

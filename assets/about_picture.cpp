@@ -3,6 +3,7 @@
 #include <QRect>
 #include <cmath>
 #include <iterator>
+#include <vector>
 
 #include "assets/pixel_map.h"
 
@@ -85,7 +86,17 @@ constexpr Shading kGold{qRgb(232, 184, 48), qRgb(255, 232, 128), qRgb(168, 112, 
 // Paints the pixels within `bounds` for which `inside(x, y)` holds.
 template <class Inside>
 void paintShape(QImage& image, const QRect& bounds, Inside inside, const Shading& colours) {
-  const auto in = [&](int x, int y) { return bounds.contains(x, y) && inside(x, y); };
+  // Each pixel is tested once: edges and outline look at its neighbours.
+  std::vector<bool> mask(static_cast<std::size_t>(bounds.width() * bounds.height()));
+  for (int y = 0; y < bounds.height(); ++y) {
+    for (int x = 0; x < bounds.width(); ++x) {
+      mask[static_cast<std::size_t>(y * bounds.width() + x)] = inside(bounds.left() + x, bounds.top() + y);
+    }
+  }
+  const auto in = [&](int x, int y) {
+    return bounds.contains(x, y) &&
+           mask[static_cast<std::size_t>((y - bounds.top()) * bounds.width() + x - bounds.left())];
+  };
   for (int y = bounds.top() - 1; y <= bounds.bottom() + 1; ++y) {
     for (int x = bounds.left() - 1; x <= bounds.right() + 1; ++x) {
       if (!image.valid(x, y)) continue;

@@ -18,7 +18,8 @@ class WithoutSync : public rt::SystemCalls {
   int fdatasync(int) override { return 0; }
 };
 
-// A started program with timers that tick only when asked.
+// A started program with timers that tick whenever asked, also when a
+// sleeping driver would not.
 class Session {
  public:
   explicit Session(std::shared_ptr<rt::SystemCalls> calls = {}) {
@@ -28,6 +29,7 @@ class Session {
     file.close();
     ProgramOptions options;
     options.clock = rt::TimerHub::Clock::Manual;
+    options.driver = rt::TimerHub::Driver::AlwaysTicking;
     options.reportHook = [](const QString& message) { qFatal("%s", qPrintable(message)); };
     options.onEnd = [] {};
     options.systemCalls = std::move(calls);

@@ -145,7 +145,7 @@ frmColorsControls::frmColorsControls(rt::Runtime& runtime)
 
 frmColors::frmColors(WindowAccess& windows)
     : frmColorsControls(windows.runtime()), windows_(windows) {
-  Constant.onTick([this] { Constant_Timer(); });
+  Constant.onPoll([this] { return Constant_Timer(); });
   cmdSave->onClick([this] { cmdSave_Click(); });
 }
 
@@ -168,10 +168,11 @@ void frmColors::Form_Load() {
   }
 }
 
-void frmColors::Constant_Timer() {
-  ColorSimonOutline->setPicture(Color[ScrollSimonOutline->Value()]->Picture());
-  ColorSimonShirt->setPicture(Color[ScrollSimonShirt->Value()]->Picture());
-  ColorSimonSkin->setPicture(Color[ScrollSimonSkin->Value()]->Picture());
+bool frmColors::Constant_Timer() {
+  bool changed = ColorSimonOutline->setPicture(Color[ScrollSimonOutline->Value()]->Picture());
+  changed |= ColorSimonShirt->setPicture(Color[ScrollSimonShirt->Value()]->Picture());
+  changed |= ColorSimonSkin->setPicture(Color[ScrollSimonSkin->Value()]->Picture());
+  return changed;
 }
 
 void frmColors::cmdSave_Click() {

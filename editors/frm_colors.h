@@ -11,7 +11,7 @@ class frmColors : public frmColorsControls {
   explicit frmColors(WindowAccess& windows);
 
   void Form_Load();
-  void Constant_Timer();
+  bool Constant_Timer();
   void cmdSave_Click();
 
  private:

@@ -65,7 +65,7 @@ frmDifficultyControls::frmDifficultyControls(rt::Runtime& runtime)
 
 frmDifficulty::frmDifficulty(WindowAccess& windows)
     : frmDifficultyControls(windows.runtime()), windows_(windows) {
-  Constant.onTick([this] { Constant_Timer(); });
+  Constant.onPoll([this] { return Constant_Timer(); });
   cmdSave->onClick([this] { cmdSave_Click(); });
 }
 
@@ -81,9 +81,10 @@ void frmDifficulty::Form_Load() {
   if (const auto level = strength::simonLevelOf(LoadedSimon)) ScrollSimon->setValue(*level);
 }
 
-void frmDifficulty::Constant_Timer() {
-  lblSimon->setCaption(QLatin1String(strength::row(ScrollSimon->Value()).simonCaption));
-  lblEnemy->setCaption(QLatin1String(strength::row(ScrollEnemy->Value()).enemyCaption));
+bool frmDifficulty::Constant_Timer() {
+  bool changed = lblSimon->setCaption(QLatin1String(strength::row(ScrollSimon->Value()).simonCaption));
+  changed |= lblEnemy->setCaption(QLatin1String(strength::row(ScrollEnemy->Value()).enemyCaption));
+  return changed;
 }
 
 void frmDifficulty::cmdSave_Click() {

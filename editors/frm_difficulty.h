@@ -11,7 +11,7 @@ class frmDifficulty : public frmDifficultyControls {
   explicit frmDifficulty(WindowAccess& windows);
 
   void Form_Load();
-  void Constant_Timer();
+  bool Constant_Timer();
   void cmdSave_Click();
 
  private:

@@ -147,7 +147,7 @@ frmMain::frmMain(WindowAccess& windows) : frmMainControls(windows.runtime()), wi
   }
   LoadROM.onTick([this] { LoadROM_Timer(); });
   SaveToROM.onTick([this] { SaveToROM_Timer(); });
-  Constant.onTick([this] { Constant_Timer(); });
+  Constant.onPoll([this] { return Constant_Timer(); });
   wireNavigation();
   wireMenus();
 }

@@ -30,7 +30,7 @@ class frmMain : public frmMainControls {
   // Map cell editing: B0 writes within its click, B1..B55 through SaveToROM.
   void B_Click(int cell);
   void SaveToROM_Timer();
-  void Constant_Timer();
+  bool Constant_Timer();
 
   // Screen navigation.
   void Command1_Click();

@@ -37,9 +37,11 @@ void frmMain::SaveToROM_Timer() {
   SaveToROM.setEnabled(false);
 }
 
-void frmMain::Constant_Timer() {
+bool frmMain::Constant_Timer() {
+  bool changed = false;
   // Text that is no block number leaves the block to paint as it was.
-  if (const auto block = rt::textToByte(WXB->Text())) PaintBit = *block;
-  if (!typedAddress_) WhereAt->setText(ScreenBase);
-  if (AreaCode < 1) AreaCode = 1;
+  if (const auto block = rt::textToByte(WXB->Text())) changed |= rt::put(PaintBit, *block);
+  if (!typedAddress_) changed |= WhereAt->setText(ScreenBase);
+  if (AreaCode < 1) changed |= rt::put(AreaCode, std::int16_t{1});
+  return changed;
 }

@@ -12,15 +12,15 @@ rt::WindowDesign bankWindow(const QString& caption) {
 
 GBaseControls::GBaseControls(rt::Runtime& runtime)
     : rt::Window(runtime, bankWindow(QStringLiteral("GBase"))),
-      G(buildBank(client(), Bank::G)),
-      T(buildBank(client(), Bank::T)),
-      M(buildBank(client(), Bank::M)) {}
+      G(client(), Bank::G),
+      T(client(), Bank::T),
+      M(client(), Bank::M) {}
 
 GBase2Controls::GBase2Controls(rt::Runtime& runtime)
     : rt::Window(runtime, bankWindow(QStringLiteral("GBase2"))),
-      V(buildBank(client(), Bank::V)),
-      D(buildBank(client(), Bank::D)),
-      C(buildBank(client(), Bank::C)) {}
+      V(client(), Bank::V),
+      D(client(), Bank::D),
+      C(client(), Bank::C) {}
 
 GBase::GBase(WindowAccess& windows) : GBaseControls(windows.runtime()) {}
 

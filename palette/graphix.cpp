@@ -7,6 +7,8 @@
 #include "palette/picture_set_loads.h"
 #include "runtime/conversions.h"
 
+#include <algorithm>
+
 namespace {
 
 const rt::WindowDesign kDesign{
@@ -29,7 +31,7 @@ rt::TwipsRect cellPlace(int block) {
 
 }  // namespace
 
-GraphixControls::GraphixControls(rt::Runtime& runtime)
+GraphixControls::GraphixControls(rt::Runtime& runtime, const PictureBank& town)
     : rt::Window(runtime, kDesign),
       GLET(new rt::ScrollBar(client(), {4920, 3960, 495, 135}, 1, 7, 1)),
       Change(runtime.timers, 1, false),
@@ -37,8 +39,8 @@ GraphixControls::GraphixControls(rt::Runtime& runtime)
   setWindowIcon(assets::programIcon());
   // The start pictures are the Town set, G44 showing G43's.
   for (int block = 0; block < kPaletteCells; ++block) {
-    const QPixmap start = block <= 0x43 ? bankPicture(Bank::G, block) : G[0x43]->Picture();
-    G[block] = new rt::PictureCell(client(), cellPlace(block), start);
+    G[block] = new rt::PictureCell(client(), cellPlace(block),
+                                   town.member(std::min(block, 0x43)).Picture());
     G[block]->setObjectName(memberName(Bank::G, block));
   }
   GLET->hide();
@@ -47,22 +49,24 @@ GraphixControls::GraphixControls(rt::Runtime& runtime)
   Change.setRank(-1);
 }
 
-Graphix::Graphix(WindowAccess& windows) : GraphixControls(windows.runtime()), windows_(windows) {
+Graphix::Graphix(WindowAccess& windows)
+    : GraphixControls(windows.runtime(), pictureBank(windows, Bank::G)), windows_(windows) {
   for (int block = 0; block <= kLastChoosable; ++block) {
     G[block]->onClick([this, block] { G_Click(block); });
   }
-  Constant.onTick([this] { Constant_Timer(); });
+  Constant.onPoll([this] { return Constant_Timer(); });
   Change.onTick([this] { Change_Timer(); });
 }
 
 void Graphix::G_Click(int block) { ClickedBit = static_cast<std::int16_t>(block); }
 
-void Graphix::Constant_Timer() {
+bool Graphix::Constant_Timer() {
   frmMainControls& main = windows_.frmMain();
   // WXB gets the number taken over one tick earlier.
-  main.WXB->setText(rt::numberText(SelectedBit));
-  main.Selected->setPicture(G[ClickedBit]->Picture());
-  SelectedBit = static_cast<std::uint8_t>(ClickedBit);
+  bool changed = main.WXB->setText(rt::numberText(SelectedBit));
+  changed |= main.Selected->setPicture(G[ClickedBit]->Picture());
+  changed |= rt::put(SelectedBit, static_cast<std::uint8_t>(ClickedBit));
+  return changed;
 }
 
 void Graphix::Change_Timer() {

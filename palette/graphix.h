@@ -15,7 +15,7 @@ class Graphix : public GraphixControls {
 
   // G00..G43; G44 has no click handler.
   void G_Click(int block);
-  void Constant_Timer();
+  bool Constant_Timer();
   void Change_Timer();
 
  private:

@@ -9,7 +9,8 @@
 // place's picture set.
 class GraphixControls : public rt::Window {
  public:
-  explicit GraphixControls(rt::Runtime& runtime);
+  // The start pictures are the Town bank's own.
+  GraphixControls(rt::Runtime& runtime, const PictureBank& town);
 
   // G00..G44 by block number.
   std::array<rt::PictureCell*, kPaletteCells> G{};

@@ -47,17 +47,21 @@ QPixmap bankPicture(Bank bank, int block) {
   return QPixmap::fromImage(assets::blockPicture(bankDesign(bank).set, block, size));
 }
 
-PictureBank buildBank(QWidget* window, Bank bank) {
-  const BankDesign& design = bankDesign(bank);
-  PictureBank built;
+rt::PictureCell& PictureBank::member(int block) const {
+  if (!built_) build();
+  return *members_.at(block);
+}
+
+void PictureBank::build() const {
+  built_ = true;
+  const BankDesign& design = bankDesign(bank_);
   for (int block = 0; block <= design.lastBlock; ++block) {
-    if (!hasMember(bank, block)) continue;
-    const int side = rt::twips(pictureSize(bank, block));
+    if (!hasMember(bank_, block)) continue;
+    const int side = rt::twips(pictureSize(bank_, block));
     auto* cell = new rt::PictureCell(
-        window, {design.left + 600 * (block / 8), design.top + 600 * (block % 8), side, side},
-        bankPicture(bank, block));
-    cell->setObjectName(memberName(bank, block));
-    built.members[block] = cell;
+        window_, {design.left + 600 * (block / 8), design.top + 600 * (block % 8), side, side},
+        bankPicture(bank_, block));
+    cell->setObjectName(memberName(bank_, block));
+    members_[block] = cell;
   }
-  return built;
 }

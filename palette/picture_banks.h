@@ -46,13 +46,21 @@ QString memberName(Bank bank, int block);
 // The picture of a bank member.
 QPixmap bankPicture(Bank bank, int block);
 
-// The members of one bank, by block number; empty where it has none.
-struct PictureBank {
-  std::array<rt::PictureCell*, kPaletteCells> members{};
+// The members of one bank on its window, column-major with 8 rows at a
+// pitch of 600 twips from the bank's grid origin. They are made at the first
+// use of the bank, so that a set that is never loaded makes no pictures.
+class PictureBank {
+ public:
+  PictureBank(QWidget* window, Bank bank) : window_(window), bank_(bank) {}
 
-  rt::PictureCell& member(int block) const { return *members.at(block); }
+  rt::PictureCell& member(int block) const;
+
+ private:
+  void build() const;
+
+  QWidget* window_;
+  Bank bank_;
+  // By block number; empty where the bank has none.
+  mutable std::array<rt::PictureCell*, kPaletteCells> members_{};
+  mutable bool built_ = false;
 };
-
-// Builds the members of a bank on its window, column-major with 8 rows at a
-// pitch of 600 twips from the bank's grid origin.
-PictureBank buildBank(QWidget* window, Bank bank);

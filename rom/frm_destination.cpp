@@ -49,7 +49,7 @@ frmDestinationControls::frmDestinationControls(rt::Runtime& runtime)
 
 frmDestination::frmDestination(WindowAccess& windows)
     : frmDestinationControls(windows.runtime()), windows_(windows) {
-  Timer1.onTick([this] { Timer1_Timer(); });
+  Timer1.onPoll([this] { return Timer1_Timer(); });
   File1->onClick([this] { File1_Click(); });
   Command1->onClick([this] { Command1_Click(); });
 }
@@ -58,7 +58,7 @@ void frmDestination::Form_Load() {
   Dir1->setPath(rom::hostPath(QStringLiteral("c:\\windows\\desktop\\"), windows_.desktopFolder()));
 }
 
-void frmDestination::Timer1_Timer() { File1->setPath(Dir1->Path()); }
+bool frmDestination::Timer1_Timer() { return File1->setPath(Dir1->Path()); }
 
 void frmDestination::File1_Click() {
   // A "\" in a location separates folders: the location of such a file would

@@ -9,7 +9,7 @@ class frmDestination : public frmDestinationControls {
   explicit frmDestination(WindowAccess& windows);
 
   void Form_Load();
-  void Timer1_Timer();
+  bool Timer1_Timer();
   void File1_Click();
   void Command1_Click();
 

@@ -1,5 +1,7 @@
 #include "runtime/controls.h"
 
+#include "runtime/window.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,20 +16,27 @@ void place(QWidget* widget, const TwipsRect& rect) { widget->setGeometry(toPixel
 
 }  // namespace
 
+void wakeTimers(const QWidget& control) {
+  if (auto* window = dynamic_cast<Window*>(control.window())) window->runtime().timers.wake();
+}
+
 PictureCell::PictureCell(QWidget* parent, const TwipsRect& place, const QPixmap& picture,
                          Border border)
     : QWidget(parent), picture_(picture), border_(border) {
   rt::place(this, place);
 }
 
-void PictureCell::setPicture(const QPixmap& picture) {
-  if (picture.cacheKey() == picture_.cacheKey()) return;
+bool PictureCell::setPicture(const QPixmap& picture) {
+  if (picture.cacheKey() == picture_.cacheKey()) return false;
   picture_ = picture;
   update();
+  return true;
 }
 
 void PictureCell::Click() {
-  if (click_) click_();
+  if (!click_) return;
+  wakeTimers(*this);
+  click_();
 }
 
 void PictureCell::paintEvent(QPaintEvent*) {
@@ -66,11 +75,13 @@ void PictureCell::mouseReleaseEvent(QMouseEvent* event) {
 TextBox::TextBox(QWidget* parent, const TwipsRect& place, const QString& text)
     : QLineEdit(text, parent) {
   rt::place(this, place);
+  connect(this, &QLineEdit::textChanged, this, [this] { wakeTimers(*this); });
 }
 
-void TextBox::setText(const QString& text) {
-  if (text == QLineEdit::text()) return;
+bool TextBox::setText(const QString& text) {
+  if (text == QLineEdit::text()) return false;
   QLineEdit::setText(text);
+  return true;
 }
 
 ScrollBar::ScrollBar(QWidget* parent, const TwipsRect& place, int min, int max, int value)
@@ -79,6 +90,8 @@ ScrollBar::ScrollBar(QWidget* parent, const TwipsRect& place, int min, int max, 
   setRange(min, max);
   setPageStep(1);
   QScrollBar::setValue(value);
+  // A bar held on its arrow moves by itself, without an input event.
+  connect(this, &QScrollBar::valueChanged, this, [this] { wakeTimers(*this); });
 }
 
 ChoiceList::ChoiceList(QWidget* parent, const TwipsRect& place) : QListWidget(parent) {
@@ -146,14 +159,16 @@ Label::Label(QWidget* parent, const TwipsRect& place, const QString& caption)
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void Label::setCaption(const QString& caption) {
-  if (caption == text()) return;
+bool Label::setCaption(const QString& caption) {
+  if (caption == text()) return false;
   setText(caption);
+  return true;
 }
 
-void Label::setCaption(QLatin1String caption) {
-  if (text() == caption) return;
+bool Label::setCaption(QLatin1String caption) {
+  if (text() == caption) return false;
   setText(caption);
+  return true;
 }
 
 void Label::sizeToText() { resize(sizeHint()); }

@@ -16,10 +16,15 @@
 
 // The standard controls of the window runtime, each placed in twips on its
 // window. A put that does not change a value neither repaints nor relayouts,
-// so polling timers stay cheap.
+// so polling timers stay cheap, and tells whether it changed the value, so
+// that a polling handler can say so.
 namespace rt {
 
 using Handler = std::function<void()>;
+
+// Wakes the timers of the control's window: its value may have changed
+// without an input event, and a polling tick may read it.
+void wakeTimers(const QWidget& control);
 
 // Shows a picture at its top-left; a smaller picture leaves the rest of the
 // cell in the window's background.
@@ -31,7 +36,7 @@ class PictureCell : public QWidget {
 
   const QPixmap& Picture() const { return picture_; }
   // The cell shares the picture given; it copies no pixels.
-  void setPicture(const QPixmap& picture);
+  bool setPicture(const QPixmap& picture);
   void onClick(Handler handler) { click_ = std::move(handler); }
   // A click as the user's: runs the click handler if there is one.
   void Click();
@@ -54,7 +59,7 @@ class TextBox : public QLineEdit {
  public:
   TextBox(QWidget* parent, const TwipsRect& place, const QString& text = {});
   QString Text() const { return text(); }
-  void setText(const QString& text);
+  bool setText(const QString& text);
 };
 
 class ScrollBar : public QScrollBar {
@@ -111,10 +116,10 @@ class Label : public QLabel {
  public:
   Label(QWidget* parent, const TwipsRect& place, const QString& caption);
   QString Caption() const { return text(); }
-  void setCaption(const QString& caption);
+  bool setCaption(const QString& caption);
   // For fixed captions that polling puts again and again: no text is made
   // while the caption stays.
-  void setCaption(QLatin1String caption);
+  bool setCaption(QLatin1String caption);
   // Grows or shrinks the label to its text, keeping its top-left.
   void sizeToText();
   void setTextColor(const QColor& color);

@@ -28,10 +28,17 @@ void FolderList::setPath(const QString& folder) {
                                       : QDir::cleanPath(QDir::currentPath());
   if (opened == path_) return;
   path_ = opened;
-  fill();
+  listed_ = false;
+  if (isVisible()) fill();
+}
+
+void FolderList::showEvent(QShowEvent* event) {
+  if (!listed_) fill();
+  QListWidget::showEvent(event);
 }
 
 void FolderList::fill() {
+  listed_ = true;
   clear();
   QStringList chain;
   for (QDir up(path_);; ) {
@@ -59,17 +66,21 @@ void FolderList::openItem(QListWidgetItem* item) {
 
 FileList::FileList(QWidget* parent, const TwipsRect& place, const QString& pattern)
     : ChoiceList(parent, place), pattern_(pattern) {
-  connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &FileList::refill);
+  connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
+    wakeTimers(*this);
+    refill();
+  });
 }
 
-void FileList::setPath(const QString& folder) {
-  if (folder == path_) return;
+bool FileList::setPath(const QString& folder) {
+  if (folder == path_) return false;
   if (!path_.isEmpty()) watcher_.removePath(path_);
   path_ = folder;
   if (QFileInfo(path_).isDir()) watcher_.addPath(path_);
   // Another folder starts with no file selected.
   clear();
   refill();
+  return true;
 }
 
 void FileList::refill() {

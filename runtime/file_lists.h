@@ -11,7 +11,8 @@
 namespace rt {
 
 // The open folder with its parents above it and its subfolders below; the
-// user opens another folder with a double click or Enter.
+// user opens another folder with a double click or Enter. The folders are
+// listed when the list is shown, so a hidden list reads no folder.
 class FolderList : public QListWidget {
  public:
   FolderList(QWidget* parent, const TwipsRect& place);
@@ -19,11 +20,15 @@ class FolderList : public QListWidget {
   // Opens the folder; a path that is no folder opens the working directory.
   void setPath(const QString& folder);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void fill();
   void openItem(QListWidgetItem* item);
 
   QString path_;
+  bool listed_ = false;
 };
 
 // The files of one folder that match the pattern, kept as the folder is:
@@ -33,7 +38,7 @@ class FileList : public ChoiceList {
   FileList(QWidget* parent, const TwipsRect& place, const QString& pattern);
   QString Path() const { return path_; }
   // Lists the files of the folder; the same folder again changes nothing.
-  void setPath(const QString& folder);
+  bool setPath(const QString& folder);
   QString Pattern() const { return pattern_; }
   // The selected file's name, empty when none is selected.
   QString FileName() const { return selectedText(); }

@@ -22,8 +22,12 @@ constexpr Substitute kFonts[] = {
 
 const Substitute& available() {
   static const Substitute& chosen = [&]() -> const Substitute& {
+    // The list of the system's families, which the first text drawn needs
+    // too; asking for each family by name would resolve its aliases first,
+    // which costs more than the list.
+    const QStringList families = QFontDatabase::families();
     for (const Substitute& font : kFonts) {
-      if (QFontDatabase::hasFamily(QLatin1String(font.family))) return font;
+      if (families.contains(QLatin1String(font.family), Qt::CaseInsensitive)) return font;
     }
     return kFonts[0];
   }();

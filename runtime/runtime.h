@@ -12,8 +12,9 @@ namespace rt {
 // and the system calls through which every file byte is read and written.
 struct Runtime {
   explicit Runtime(TimerHub::Clock clock,
-                   std::shared_ptr<SystemCalls> calls = std::make_shared<SystemCalls>())
-      : timers(clock), systemCalls(std::move(calls)) {}
+                   std::shared_ptr<SystemCalls> calls = std::make_shared<SystemCalls>(),
+                   TimerHub::Driver driver = TimerHub::Driver::Sleeping)
+      : timers(clock, driver), systemCalls(std::move(calls)) {}
   TimerHub timers;
   Reports reports;
   std::shared_ptr<SystemCalls> systemCalls;

@@ -1,5 +1,8 @@
 #include "runtime/timer.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 #include <algorithm>
 #include <limits>
 
@@ -11,6 +14,19 @@ Timer::Timer(TimerHub& hub, int intervalMs, bool enabled)
 }
 
 Timer::~Timer() { hub_.remove(this); }
+
+void Timer::onTick(std::function<void()> handler) {
+  handler_ = [handler = std::move(handler)] {
+    handler();
+    return true;
+  };
+  polls_ = false;
+}
+
+void Timer::onPoll(std::function<bool()> handler) {
+  handler_ = std::move(handler);
+  polls_ = true;
+}
 
 void Timer::setEnabled(bool enabled) {
   if (enabled == enabled_) return;
@@ -33,19 +49,60 @@ void Timer::setRank(int rank) {
 }
 
 bool Timer::tick() {
-  if (!enabled_) return false;
+  if (!enabled_ || hub_.asleep()) return false;
   hub_.fire(*this, hub_.nowNs());
+  hub_.sleepIfQuiet();
+  hub_.schedule();
   return true;
 }
 
-TimerHub::TimerHub(Clock clock) : clock_(clock) {
+TimerHub::TimerHub(Clock clock, Driver driver) : clock_(clock), kind_(driver) {
   elapsed_.start();
   driver_.setSingleShot(true);
   driver_.setTimerType(Qt::PreciseTimer);
   connect(&driver_, &QTimer::timeout, this, &TimerHub::tickAll);
+  if (QCoreApplication* application = QCoreApplication::instance()) {
+    application->installEventFilter(this);
+  }
 }
 
 TimerHub::~TimerHub() = default;
+
+bool TimerHub::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::Drop:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::Close:
+      wake();
+      break;
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
 
 void TimerHub::add(Timer* timer) {
   const auto place = std::upper_bound(
@@ -68,6 +125,15 @@ void TimerHub::remove(Timer* timer) {
 void TimerHub::enabled(Timer& timer) {
   if (!stamp_) stamp_ = nowNs();
   timer.sinceNs_ = *stamp_;
+  ++changes_;
+  asleep_ = false;
+  schedule();
+}
+
+void TimerHub::wake() {
+  ++changes_;
+  if (!asleep_) return;
+  asleep_ = false;
   schedule();
 }
 
@@ -78,12 +144,29 @@ bool TimerHub::running(const Timer* timer) const {
 void TimerHub::fire(Timer& timer, qint64 nowNs) {
   timer.sinceNs_ = nowNs;
   running_.push_back(&timer);
-  if (timer.handler_) timer.handler_();
+  const std::uint64_t before = changes_;
+  const bool changed = timer.handler_();
   running_.pop_back();
+  // A tick is quiet as of its start: whatever changed while its handler ran
+  // (a nested event loop lets other events in) leaves it not quiet.
+  if (changed) {
+    wake();
+  } else {
+    timer.quietAt_ = before;
+  }
+}
+
+void TimerHub::sleepIfQuiet() {
+  if (kind_ == Driver::AlwaysTicking) return;
+  for (const Timer* timer : timers_) {
+    if (!timer->enabled_ || running(timer)) continue;
+    if (!timer->polls_ || timer->quietAt_ != changes_) return;
+  }
+  asleep_ = true;
 }
 
 void TimerHub::tickAll() {
-  if (stopped_) return;
+  if (stopped_ || asleep_) return;
   stamp_.reset();
   if (depth_ == rounds_.size()) rounds_.emplace_back();
   // A deque keeps this reference valid while nested rounds add theirs.
@@ -106,6 +189,7 @@ void TimerHub::tickAll() {
     now = nowNs();
   }
   --depth_;
+  sleepIfQuiet();
   schedule();
 }
 
@@ -117,9 +201,11 @@ void TimerHub::stop() {
 void TimerHub::schedule() {
   if (clock_ == Clock::Manual || stopped_) return;
   qint64 next = std::numeric_limits<qint64>::max();
-  for (const Timer* timer : timers_) {
-    // A timer whose handler runs a nested loop ticks again once it returns.
-    if (timer->enabled_ && !running(timer)) next = std::min(next, timer->dueAtNs());
+  if (!asleep_) {
+    for (const Timer* timer : timers_) {
+      // A timer whose handler runs a nested loop ticks again once it returns.
+      if (timer->enabled_ && !running(timer)) next = std::min(next, timer->dueAtNs());
+    }
   }
   if (next == std::numeric_limits<qint64>::max()) {
     driver_.stop();

@@ -31,7 +31,7 @@ TEST(EndSignals, ChildEditor) {
   program.frmDestination().Destination->setText(rom);
   program.watchEndSignals();
   program.Start();
-  program.Graphix().G_Click(0x2C);
+  program.Graphix().G[0x2C]->Click();
   for (int round = 0; round < 4; ++round) program.runtime().timers.tickAll();
   program.frmMain().B_Click(17);
   std::printf("%s\n", kReady.constData());

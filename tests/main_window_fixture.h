@@ -53,8 +53,8 @@ class MainWindowTest : public ProgramTest {
     main().LoadROM.tick();
   }
 
-  // Pictures compare by their pixels: the start pictures and the bank's
-  // equal pictures are not one shared picture.
+  // Pictures compare by their pixels: equal pictures need not be one shared
+  // picture.
   QImage cellPicture(int cell) { return main().B[cell]->Picture().toImage(); }
   QImage palettePicture(int block) { return palette().G[block]->Picture().toImage(); }
   // The picture the palette shows now for the block at a ROM position.
@@ -66,7 +66,7 @@ class MainWindowTest : public ProgramTest {
 
   // Chooses a block in the palette and lets the hand-off reach PaintBit.
   void chooseBlock(int block) {
-    palette().G_Click(block);
+    palette().G[block]->Click();
     settle();
   }
 

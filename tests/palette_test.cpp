@@ -30,6 +30,12 @@ TEST_F(Palette, StartPicturesAreTheTownSetWithG44ShowingG43) {
   EXPECT_EQ(main().Selected->Picture().toImage(), black);
   EXPECT_EQ(palettePicture(0x44), palettePicture(0x43));
   EXPECT_NE(palettePicture(0x01), palettePicture(0x02));
+  // Each is made once, for its bank member; the banks of the other sets are
+  // made when a set of theirs is first loaded.
+  EXPECT_EQ(palette().G[0x05]->Picture().cacheKey(),
+            program().GBase().G.member(0x05).Picture().cacheKey());
+  EXPECT_EQ(program().GBase().findChild<QWidget*>("T05"), nullptr);
+  EXPECT_FALSE(program().gbase2Loaded());
 }
 
 TEST_F(Palette, TheHandOffGivesThePictureOneTickBeforeTheNumber) {

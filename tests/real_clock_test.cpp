@@ -367,3 +367,15 @@ TEST(RealClockTimers, RequestsOfOneEventFallDueTogetherInRankOrder) {
     EXPECT_EQ(order, (std::vector<std::string>{"pictures", "screen"})) << slowEvent;
   }
 }
+
+// Left alone, the editor's driver sleeps; a click on a palette cell wakes it
+// until the block has reached PaintBit, and then it sleeps again.
+TEST_F(RealClock, TheIdleEditorSleepsAndAPaletteClickWakesItForTheHandOff) {
+  const rt::TimerHub& timers = program_->runtime().timers;
+  ASSERT_TRUE(waitFor([&] { return timers.asleep(); }));
+  QTest::mouseClick(palette().G[0x2C], Qt::LeftButton);
+  EXPECT_FALSE(timers.asleep());
+  ASSERT_TRUE(waitFor([&] { return timers.asleep(); }));
+  EXPECT_EQ(main().PaintBit, 0x2C);
+  EXPECT_EQ(main().Selected->Picture().cacheKey(), palette().G[0x2C]->Picture().cacheKey());
+}

@@ -81,6 +81,44 @@ TEST(Timer, ATimerRemovedDuringARoundDoesNotTick) {
   EXPECT_EQ(doomedTicks, 0);
 }
 
+// Polling that changes nothing puts the driver to sleep once every poller
+// has said so; a round then ticks nothing until something wakes it, and an
+// enabled request keeps it awake.
+TEST(Timer, TheDriverSleepsAfterQuietPollsUntilWokenOrAsked) {
+  rt::TimerHub hub(rt::TimerHub::Clock::Manual);
+  int source = 1;
+  int copy = 0;
+  int polls = 0;
+  rt::Timer follower(hub, 1, true);
+  follower.onPoll([&] {
+    ++polls;
+    return rt::put(copy, source);
+  });
+  rt::Timer idle(hub, 1, true);
+  idle.onPoll([] { return false; });
+  rt::Timer request(hub, 1, false);
+  request.onTick([&] { request.setEnabled(false); });
+  hub.tickAll();
+  EXPECT_FALSE(hub.asleep());
+  hub.tickAll();
+  EXPECT_TRUE(hub.asleep());
+  source = 2;
+  hub.tickAll();
+  EXPECT_FALSE(follower.tick());
+  EXPECT_EQ(polls, 2);
+  hub.wake();
+  hub.tickAll();
+  EXPECT_EQ(copy, 2);
+  hub.tickAll();
+  EXPECT_TRUE(hub.asleep());
+  request.setEnabled(true);
+  EXPECT_FALSE(hub.asleep());
+  hub.tickAll();
+  hub.tickAll();
+  EXPECT_TRUE(hub.asleep());
+  EXPECT_EQ(polls, 6);
+}
+
 TEST(PictureCell, SharesThePictureGivenAndClicksOnRelease) {
   QWidget parent;
   QPixmap black(32, 32);

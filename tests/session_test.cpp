@@ -1,8 +1,11 @@
 // A seeded random session of user actions against one program, with system
-// calls failing now and then. After every action a small model of the ROM
-// images says what must hold: every file byte for byte, no file created, one
-// report for each failed access.
-#include "byte_dialog_fixture.h"
+// calls failing now and then. The actions reach the program as the user's
+// do: input events, or the click entry points that those events call. After
+// every action a small model of the ROM images says what must hold: every
+// file byte for byte, no file created, one report for each failed access.
+// Each session runs twice, with the sleeping timer driver and with one that
+// always ticks, and finds both in the same state after every action.
+#include "fixtures.h"
 
 #include "editors/frm_colors.h"
 #include "editors/frm_difficulty.h"
@@ -62,13 +65,33 @@ QString canonical(const QString& path) {
   return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
+// A click on a list item as the user's: the list's choice runs only when it
+// changes the selection.
+void clickItem(QListWidget& list, int row) {
+  list.scrollToItem(list.item(row));
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(row)).center());
+}
+
+// Moves a bar to a value by keys, as the user may: Home, then single steps
+// up, whose arrow key depends on which way the bar's controls turn.
+void moveBar(rt::ScrollBar& bar, int value) {
+  QTest::keyClick(&bar, Qt::Key_Home);
+  const Qt::Key up = bar.invertedControls() ? Qt::Key_Left : Qt::Key_Right;
+  for (int step = bar.minimum(); step < value; ++step) QTest::keyClick(&bar, up);
+  EXPECT_EQ(bar.Value(), value);
+}
+
 }  // namespace
 
-class SessionRun : public ByteDialogTest {
- protected:
-  // Runs `count` actions of the session of `seed`; stops at the first
-  // action after which the world differs from the model.
-  void run(unsigned seed, int count);
+// One session on a program and files of its own.
+class SessionRun {
+ public:
+  explicit SessionRun(rt::TimerHub::Driver driver);
+  // Runs `count` actions of the session of `seed` and gives the state after
+  // each; stops at the first action after which the world differs from the
+  // model, or from the states of another run when given.
+  std::vector<std::string> run(unsigned seed, int count,
+                               const std::vector<std::string>* expected = nullptr);
 
  private:
   struct ModelFile {
@@ -96,6 +119,7 @@ class SessionRun : public ByteDialogTest {
   }
   static char& at(ModelFile& file, double position) { return file.bytes[qsizetype(position) - 1]; }
 
+  Program& program() { return *program_; }
   frmMain& main() { return program().frmMain(); }
   Graphix& palette() { return program().Graphix(); }
 
@@ -104,6 +128,9 @@ class SessionRun : public ByteDialogTest {
   QByteArray perturbedImage();
   std::set<QString> listing() const;
   std::string mismatch();
+  // What the windows show and hold, with the session's folder named alike in
+  // every run.
+  std::string state();
 
   enum class Use { Read, Write };
   // The model of one ROM access at `positions`: the file that it reads or
@@ -118,7 +145,7 @@ class SessionRun : public ByteDialogTest {
   void openColours();
   void openDifficulty();
   void showHackerPro() {
-    if (main().CheckPro->Value() == 0) main().CheckPro->click();
+    if (main().CheckPro->Value() == 0) toggleHackerPro();
   }
   void typeAddress(const QString& text);
   std::pair<QString, bool> typedAddress();
@@ -130,7 +157,7 @@ class SessionRun : public ByteDialogTest {
   void stepAddress();
   void goWithTypedText();
   void goAfterLeavingTheBox();
-  void toggleHackerPro() { main().CheckPro->click(); }
+  void toggleHackerPro() { QTest::mouseClick(main().CheckPro, Qt::LeftButton); }
   void clickPalette();
   void clickMapCell();
   void saveColours();
@@ -138,9 +165,22 @@ class SessionRun : public ByteDialogTest {
   void closeDialog();
   void typeRomLocation();
   void clickFileInTheList();
+  // Every timer that may tick now, in the order of a round.
+  std::vector<std::pair<const char*, rt::Timer*>> timers();
+  // Ticks it when enabled and the driver is awake; the model follows as if
+  // it ticked.
+  void tick(rt::Timer& timer);
   void tickOneTimer();
+  // Rounds in which every timer ticks in turn, as while the user waits.
+  void waitAWhile();
   void breakACall();
   void mendTheCalls();
+
+  rt::TimerHub::Driver driver_;
+  RomFiles files_;
+  std::shared_ptr<FaultyCalls> calls_ = std::make_shared<FaultyCalls>();
+  std::vector<QString> reports_;
+  std::unique_ptr<Program> program_;
 
   std::mt19937 rng_;
   std::string what_;
@@ -168,6 +208,8 @@ class SessionRun : public ByteDialogTest {
   // The hero's level, then the monsters'.
   std::optional<std::array<int, 2>> levels_;
   int writes_ = 0;
+  // How many actions left the driver asleep.
+  int asleep_ = 0;
 };
 
 const std::vector<SessionRun::Kind> SessionRun::kKinds{
@@ -188,9 +230,21 @@ const std::vector<SessionRun::Kind> SessionRun::kKinds{
     {"type location", 5, false, &SessionRun::typeRomLocation},
     {"file list", 1, false, &SessionRun::clickFileInTheList},
     {"tick", 40, true, &SessionRun::tickOneTimer},
+    {"wait", 10, true, &SessionRun::waitAWhile},
     {"break a call", 1, true, &SessionRun::breakACall},
     {"mend the calls", 2, true, &SessionRun::mendTheCalls},
 };
+
+SessionRun::SessionRun(rt::TimerHub::Driver driver) : driver_(driver) {
+  ProgramOptions options;
+  options.clock = rt::TimerHub::Clock::Manual;
+  options.driver = driver;
+  options.desktopFolder = files_.path(QStringLiteral("Desktop"));
+  options.reportHook = [this](const QString& message) { reports_.push_back(message); };
+  options.onEnd = [] {};
+  options.systemCalls = calls_;
+  program_ = std::make_unique<Program>(options);
+}
 
 QByteArray SessionRun::perturbedImage() {
   QByteArray image = sample_rom::make();
@@ -300,24 +354,22 @@ void SessionRun::choosePlace() {
       "Vrad's Cemetary"};
   const QString place = oneOf(places);
   what_ = "place " + place.toStdString();
-  main().Place->setText(place);
-  main().Place_Click();
-  loadPending_ = true;
+  rt::ListBox& list = *main().Place;
+  const int row = list.row(list.findItems(place, Qt::MatchExactly).front());
+  if (list.item(row)->isSelected()) what_ += " (already chosen)";
+  else loadPending_ = true;
+  clickItem(list, row);
 }
 
 void SessionRun::chooseLocation() {
   // The user clicks an item of the sub-list that is shown.
-  const std::vector<std::pair<rt::ListBox*, void (frmMain::*)()>> lists{
-      {main().Location, &frmMain::Location_Click},
-      {main().Location2, &frmMain::Location2_Click},
-      {main().Location4, &frmMain::Location4_Click}};
-  for (const auto& [list, click] : lists) {
+  for (rt::ListBox* list : {main().Location, main().Location2, main().Location4}) {
     if (list->isHidden()) continue;
-    const QString item = list->item(pick(list->count()))->text();
-    what_ = "location " + item.toStdString();
-    list->setText(item);
-    (main().*click)();
-    loadPending_ = true;
+    const int row = pick(list->count());
+    what_ = "location " + list->item(row)->text().toStdString();
+    if (list->item(row)->isSelected()) what_ += " (already chosen)";
+    else loadPending_ = true;
+    clickItem(*list, row);
     return;
   }
   what_ = "location: no list with items is shown";
@@ -329,7 +381,7 @@ void SessionRun::pressArrowOrLoad() {
       {main().Command4, "right"}, {main().Command5, "left"}};
   const auto& [button, name] = oneOf(buttons);
   what_ = name;
-  button->click();
+  QTest::mouseClick(button, Qt::LeftButton);
   loadPending_ = true;
 }
 
@@ -340,7 +392,7 @@ void SessionRun::stepAddress() {
   const auto& [button, step] = oneOf(steps);
   const QString before = main().ScreenBase;
   what_ = "step " + std::to_string(int(step)) + " from " + before.toStdString();
-  button->click();
+  QTest::mouseClick(button, Qt::LeftButton);
   const auto from = numberIn(before);
   if (!from) {
     ++reportsExpected_;
@@ -422,14 +474,14 @@ void SessionRun::clickPalette() {
   what_ = "palette " + QString::number(block, 16).toStdString();
   // A hidden cell cannot be clicked; G44 has no handler.
   if (palette().G[block]->isHidden()) return;
-  palette().G[block]->Click();
+  QTest::mouseClick(palette().G[block], Qt::LeftButton);
   if (block <= 0x43) clicked_ = block;
 }
 
 void SessionRun::clickMapCell() {
   const int cell = pick(8) == 0 ? 0 : pick(56);
   what_ = "map cell " + std::to_string(cell) + " at " + main().ScreenBase.toStdString();
-  main().B[cell]->Click();
+  QTest::mouseClick(main().B[cell], Qt::LeftButton);
   if (cell == 0) {
     writeCell(0);
   } else {
@@ -441,6 +493,8 @@ void SessionRun::clickMapCell() {
 void SessionRun::openColours() {
   what_ = "open colours";
   if (colourBars_) return;
+  // The menu loads the dialog and shows it modally, which would hold the
+  // session in its loop: the session loads it alone.
   program().frmColors();
   std::array<int, 3> bars{0, 0, 0};
   if (ModelFile* file = access(kColourPositions, Use::Read)) {
@@ -459,9 +513,9 @@ void SessionRun::saveColours() {
   const std::array<rt::ScrollBar*, 3> bars{dialog.ScrollSimonOutline, dialog.ScrollSimonShirt,
                                            dialog.ScrollSimonSkin};
   for (int i = 0; i < 3; ++i) {
-    if (chance(0.5)) bars[i]->setValue((*colourBars_)[i] = pick(34));
+    if (chance(0.5)) moveBar(*bars[i], (*colourBars_)[i] = pick(34));
   }
-  dialog.cmdSave->click();
+  QTest::mouseClick(dialog.cmdSave, Qt::LeftButton);
   if (ModelFile* file = access(kColourPositions, Use::Write)) {
     for (int i = 0; i < 3; ++i) at(*file, kColourPositions[i]) = char((*colourBars_)[i]);
     ++writes_;
@@ -470,7 +524,7 @@ void SessionRun::saveColours() {
 
 void SessionRun::openDifficulty() {
   what_ = "open difficulty";
-  main().mnuDifficulty_Click();
+  main().mnuDifficulty->trigger();
   if (levels_) return;
   std::array<int, 2> levels{1, 1};
   if (ModelFile* file = access(kStrengthPositions, Use::Read)) {
@@ -484,9 +538,9 @@ void SessionRun::saveDifficulty() {
   openDifficulty();
   what_ = "save difficulty";
   frmDifficulty& dialog = program().frmDifficulty();
-  if (chance(0.5)) dialog.ScrollSimon->setValue((*levels_)[0] = 1 + pick(4));
-  if (chance(0.5)) dialog.ScrollEnemy->setValue((*levels_)[1] = 1 + pick(4));
-  dialog.cmdSave->click();
+  if (chance(0.5)) moveBar(*dialog.ScrollSimon, (*levels_)[0] = 1 + pick(4));
+  if (chance(0.5)) moveBar(*dialog.ScrollEnemy, (*levels_)[1] = 1 + pick(4));
+  QTest::mouseClick(dialog.cmdSave, Qt::LeftButton);
   if (ModelFile* file = access(kStrengthPositions, Use::Write)) {
     at(*file, kStrengthPositions[0]) = char(kEnemyBytes[(*levels_)[1] - 1]);
     at(*file, kStrengthPositions[1]) = char(kSimonBytes[(*levels_)[0] - 1]);
@@ -496,35 +550,57 @@ void SessionRun::saveDifficulty() {
 
 void SessionRun::closeDialog() {
   // The modal colour dialog is the only one the user can reach while open.
+  QWidget* dialog = nullptr;
   if (colourBars_) {
     what_ = "close colours";
-    closeByFrame(program().frmColors());
+    dialog = &program().frmColors();
     colourBars_.reset();
   } else if (levels_) {
     what_ = "close difficulty";
-    closeByFrame(program().frmDifficulty());
+    dialog = &program().frmDifficulty();
     levels_.reset();
   }
+  if (!dialog) return;
+  // The close box, then the deferred delete that unloads the dialog.
+  dialog->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void SessionRun::typeRomLocation() {
   const Location& location = oneOf(locations_);
   what_ = "ROM location \"" + location.text.toStdString() + '"';
-  useRom(location.text);
+  rt::TextBox& box = *program().frmDestination().Destination;
+  box.selectAll();
+  if (location.text.isEmpty()) {
+    QTest::keyClick(&box, Qt::Key_Delete);
+  } else {
+    QTest::keyClicks(&box, location.text);
+  }
+  EXPECT_EQ(box.Text(), location.text);
   romPath_ = location.hostPath.isEmpty() ? QString() : canonical(location.hostPath);
 }
 
 void SessionRun::clickFileInTheList() {
   frmDestination& dialog = program().frmDestination();
-  main().mnuDestination_Click();
-  // The user opens one of the two folders; the file list follows at a tick.
-  if (chance(0.5)) dialog.Dir1->setPath(chance(0.5) ? files_.folder() : files_.path("Desktop"));
+  main().mnuDestination->trigger();
+  // The user opens the desktop folder or the one above it, each reached from
+  // the other; the file list follows at a tick.
+  if (chance(0.5)) {
+    rt::FolderList& folders = *dialog.Dir1;
+    const QString target = canonical(chance(0.5) ? files_.folder() : files_.path("Desktop"));
+    for (int row = 0; row < folders.count(); ++row) {
+      if (canonical(folders.item(row)->data(Qt::UserRole).toString()) != target) continue;
+      clickItem(folders, row);
+      QTest::keyClick(folders.viewport(), Qt::Key_Return);
+      EXPECT_EQ(canonical(folders.Path()), target);
+      break;
+    }
+  }
   what_ = "file list in " + dialog.File1->Path().toStdString();
   if (dialog.File1->count() > 0) {
-    QListWidgetItem* const chosen = dialog.File1->item(pick(dialog.File1->count()));
-    // As the user's click: the choice runs only when the selection changes.
-    const bool changes = !chosen->isSelected();
-    dialog.File1->setCurrentItem(chosen);
+    const int row = pick(dialog.File1->count());
+    const bool changes = !dialog.File1->item(row)->isSelected();
+    clickItem(*dialog.File1, row);
     const QString name = dialog.File1->FileName();
     what_ += ": " + name.toStdString();
     if (!changes) {
@@ -535,24 +611,41 @@ void SessionRun::clickFileInTheList() {
       romPath_ = canonical(dialog.File1->Path() + '/' + name);
     }
   }
-  if (chance(0.5)) dialog.Command1->click();
+  if (chance(0.5)) QTest::mouseClick(dialog.Command1, Qt::LeftButton);
 }
 
-void SessionRun::tickOneTimer() {
+std::vector<std::pair<const char*, rt::Timer*>> SessionRun::timers() {
   std::vector<std::pair<const char*, rt::Timer*>> timers{
+      {"Graphix Change", &palette().Change},
       {"frmMain Constant", &main().Constant},
       {"frmMain LoadROM", &main().LoadROM},
       {"frmMain SaveToROM", &main().SaveToROM},
       {"Graphix Constant", &palette().Constant},
-      {"Graphix Change", &palette().Change},
       {"frmDestination Timer1", &program().frmDestination().Timer1}};
   if (colourBars_) timers.push_back({"frmColors Constant", &program().frmColors().Constant});
   if (levels_) timers.push_back({"frmDifficulty Constant", &program().frmDifficulty().Constant});
-  const auto& [name, timer] = oneOf(timers);
+  return timers;
+}
+
+void SessionRun::tickOneTimer() {
+  const auto [name, timer] = oneOf(timers());
+  what_ = std::string("tick ") + name;
+  tick(*timer);
+}
+
+void SessionRun::waitAWhile() {
+  const int rounds = 1 + pick(4);
+  what_ = "wait " + std::to_string(rounds) + " rounds";
+  for (int round = 0; round < rounds; ++round) {
+    for (const auto& [name, timer] : timers()) tick(*timer);
+  }
+}
+
+void SessionRun::tick(rt::Timer& ticked) {
+  rt::Timer* const timer = &ticked;
   const std::int16_t areaCode = main().AreaCode;
   const QString screenBase = main().ScreenBase;
   timer->tick();
-  what_ = std::string("tick ") + name;
   if (timer == &main().Constant) {
     if (wxb_) paintBit_ = *wxb_;
   } else if (timer == &palette().Constant) {
@@ -634,11 +727,83 @@ std::string SessionRun::mismatch() {
   return out.str();
 }
 
-void SessionRun::run(unsigned seed, int count) {
+std::string SessionRun::state() {
+  std::ostringstream out;
+  // A picture is named by the first place that shows it, so that the names
+  // agree between runs whose pictures are made anew.
+  std::map<qint64, int> names;
+  const auto picture = [&](const rt::PictureCell& cell) {
+    const auto [place, made] = names.try_emplace(cell.Picture().cacheKey(), int(names.size()));
+    out << place->second << ' ';
+  };
+  const auto text = [&](const QString& shown) {
+    QString named = shown;
+    QString backslashed = files_.folder();
+    backslashed.replace('/', '\\');
+    named.replace(files_.folder(), QStringLiteral("<folder>"));
+    named.replace(backslashed, QStringLiteral("<folder>"));
+    out << '"' << named.toStdString() << "\" ";
+  };
+  const auto timer = [&](const rt::Timer& each) { out << (each.Enabled() ? "on " : "off "); };
+
+  Graphix& shown = palette();
+  out << "palette: ";
+  for (const rt::PictureCell* cell : shown.G) {
+    picture(*cell);
+    out << (cell->isHidden() ? "hidden " : "");
+  }
+  out << shown.GLET->Value() << ' ';
+  timer(shown.Change);
+  out << "\nmain: ";
+  for (const rt::PictureCell* cell : main().B) picture(*cell);
+  picture(*main().Selected);
+  picture(*main().PB);
+  out << main().AreaCode << ' ' << int(main().PaintBit) << ' ' << int(main().CellIndex) << ' '
+      << int(main().LoadedBit) << ' ' << main().GScroll->Value() << ' ' << main().CheckPro->Value()
+      << ' ';
+  for (const QString& each : {main().ScreenBase, main().WhereAt->Text(), main().WXB->Text()}) text(each);
+  for (const rt::ListBox* list : main().subLists()) {
+    text(list->Text());
+    out << (list->isHidden() ? "hidden " : "");
+  }
+  text(main().Place->Text());
+  timer(main().LoadROM);
+  timer(main().SaveToROM);
+  frmDestination& location = program().frmDestination();
+  out << "\nlocation: ";
+  for (const QString& each : {location.Destination->Text(), location.Dir1->Path(),
+                              location.File1->Path(), location.File1->FileName()}) {
+    text(each);
+  }
+  out << location.File1->count() << (location.isVisible() ? " shown" : "");
+  if (program().colorsLoaded()) {
+    frmColors& colours = program().frmColors();
+    out << "\ncolours: " << colours.ScrollSimonOutline->Value() << ' '
+        << colours.ScrollSimonShirt->Value() << ' ' << colours.ScrollSimonSkin->Value() << ' ';
+    for (const rt::PictureCell* cell :
+         {colours.ColorSimonOutline, colours.ColorSimonShirt, colours.ColorSimonSkin}) {
+      picture(*cell);
+    }
+  }
+  if (program().difficultyLoaded()) {
+    frmDifficulty& levels = program().frmDifficulty();
+    out << "\ndifficulty: " << levels.ScrollSimon->Value() << ' ' << levels.ScrollEnemy->Value()
+        << ' ';
+    text(levels.lblSimon->Caption());
+    text(levels.lblEnemy->Caption());
+  }
+  out << "\nreports: " << reports_.size() << ' ';
+  if (!reports_.empty()) text(reports_.back());
+  return out.str();
+}
+
+std::vector<std::string> SessionRun::run(unsigned seed, int count,
+                                         const std::vector<std::string>* expected) {
   rng_.seed(seed);
   makeFiles();
   program().Start();
   romPath_ = canonical(files_.path(QStringLiteral("Desktop/castlevania2.nes")));
+  std::vector<std::string> states;
   std::deque<std::string> recent;
   for (int index = 0; index < count; ++index) {
     std::vector<const Kind*> usable;
@@ -658,30 +823,53 @@ void SessionRun::run(unsigned seed, int count) {
     (this->*kind->act)();
     recent.push_back(what_);
     if (recent.size() > 12) recent.pop_front();
-    const std::string wrong = mismatch();
-    if (!wrong.empty() || HasFailure()) {
+    std::string wrong = mismatch();
+    states.push_back(state());
+    if (program().runtime().timers.asleep()) ++asleep_;
+    if (expected && (index >= int(expected->size()) || (*expected)[index] != states.back())) {
+      wrong += "the state differs from the other driver's:\n" + states.back() + "\nthere:\n" +
+               (index < int(expected->size()) ? (*expected)[index] : std::string("none")) + "\n";
+    }
+    if (!wrong.empty() || ::testing::Test::HasFailure()) {
       std::ostringstream actions;
       for (const std::string& each : recent) actions << "  " << each << "\n";
       ADD_FAILURE() << "seed " << seed << ", action " << index << " (" << what_ << "):\n"
                     << wrong << "last actions:\n"
                     << actions.str() << "replay: " << kSeedVariable << '=' << seed
                     << " marrow_tests --gtest_filter=SessionRun.*";
-      return;
+      return states;
     }
   }
-  // The session reached both roads: bytes written and failures reported.
+  // The session reached both roads, bytes written and failures reported,
+  // and the sleeping driver slept.
   EXPECT_GT(writes_, 0);
   EXPECT_GT(reportsExpected_, 0);
+  EXPECT_EQ(asleep_ > 0, driver_ == rt::TimerHub::Driver::Sleeping);
+  return states;
 }
 
-class Session : public SessionRun, public ::testing::WithParamInterface<unsigned> {};
+namespace {
 
-TEST_P(Session, EveryFileMatchesTheModelAfterEveryAction) { run(GetParam(), kActionsPerSeed); }
+// The session with the sleeping driver, then with the one that always
+// ticks, each held against the model and the second against the first.
+void runBothDrivers(unsigned seed) {
+  const auto sleeping = SessionRun(rt::TimerHub::Driver::Sleeping).run(seed, kActionsPerSeed);
+  if (::testing::Test::HasFailure()) return;
+  SessionRun(rt::TimerHub::Driver::AlwaysTicking).run(seed, kActionsPerSeed, &sleeping);
+}
+
+}  // namespace
+
+class Session : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(Session, EveryFileMatchesTheModelAndBothDriversAgreeAfterEveryAction) {
+  runBothDrivers(GetParam());
+}
 
 INSTANTIATE_TEST_SUITE_P(Seeds, Session, ::testing::Range(1u, 9u));
 
-TEST_F(SessionRun, ReplaysTheSeedNamedInTheEnvironment) {
+TEST(SessionRun, ReplaysTheSeedNamedInTheEnvironment) {
   const QByteArray seed = qgetenv(kSeedVariable);
   if (seed.isEmpty()) GTEST_SKIP() << "set " << kSeedVariable << " to replay a seed";
-  run(seed.toUInt(), kActionsPerSeed);
+  runBothDrivers(seed.toUInt());
 }
