@@ -4,12 +4,13 @@
 
 #include "editors/frm_colors.h"
 #include "editors/frm_difficulty.h"
+#include "rom_positions.h"
 
 namespace {
 
 using Call = FaultyCalls::Call;
 constexpr qint64 kCell0 = 33960;  // map cell 0 of the start-up screen
-constexpr qint64 kOutline = 117440;
+using positions::kOutline;
 const QString kUnchanged = QStringLiteral("Nothing in the file was changed.");
 
 enum class Access { Load, Cell, Colours, Strength };

@@ -1,15 +1,16 @@
 #include "editors/frm_colors.h"
 
 #include "byte_dialog_fixture.h"
+#include "rom_positions.h"
 
 #include <QFontMetricsF>
 #include <QSet>
 
 namespace {
 
-constexpr qint64 kOutline = 117440;
-constexpr qint64 kShirt = 117441;
-constexpr qint64 kSkin = 117442;
+using positions::kOutline;
+using positions::kShirt;
+using positions::kSkin;
 
 constexpr QRgb kSwatch0 = 0x707770;
 constexpr QRgb kSwatch1 = 0x1F00AF;

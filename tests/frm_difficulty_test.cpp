@@ -1,13 +1,10 @@
 #include "editors/frm_difficulty.h"
 
 #include "byte_dialog_fixture.h"
+#include "rom_positions.h"
 
-namespace {
-
-constexpr qint64 kEnemy = 19443;
-constexpr qint64 kSimon = 19459;
-
-}  // namespace
+using positions::kEnemy;
+using positions::kSimon;
 
 class FrmDifficultyTest : public ByteDialogTest {
  protected:

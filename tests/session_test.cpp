@@ -12,6 +12,7 @@
 #include "map_editor/area_table.h"
 #include "map_editor/frm_main.h"
 #include "palette/graphix.h"
+#include "rom_positions.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -29,9 +30,10 @@ namespace {
 constexpr int kActionsPerSeed = 3000;
 const char* const kSeedVariable = "MARROW_SESSION_SEED";
 
-constexpr std::array<double, 3> kColourPositions{117440, 117441, 117442};
+constexpr std::array<double, 3> kColourPositions{positions::kOutline, positions::kShirt,
+                                                 positions::kSkin};
 // The monsters' byte, then the hero's.
-constexpr std::array<double, 2> kStrengthPositions{19443, 19459};
+constexpr std::array<double, 2> kStrengthPositions{positions::kEnemy, positions::kSimon};
 // The byte of each strength level 1..4.
 constexpr std::array<std::uint8_t, 4> kEnemyBytes{8, 4, 1, 0};
 constexpr std::array<std::uint8_t, 4> kSimonBytes{255, 155, 139, 0};
