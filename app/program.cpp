@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
-#include <algorithm>
 
 Program::Program(ProgramOptions options)
     : options_(std::move(options)),
@@ -81,11 +80,6 @@ std::vector<QWidget*> Program::loadedWindows() const {
   return windows;
 }
 
-bool Program::isLoaded(const QWidget& window) const {
-  const auto windows = loadedWindows();
-  return std::find(windows.begin(), windows.end(), &window) != windows.end();
-}
-
 void Program::End(Ending ending) {
   if (ending_) return;
   ending_ = true;
@@ -99,7 +93,6 @@ void Program::End(Ending ending) {
 }
 
 void Program::finish() {
-  ended_ = true;
   if (options_.onEnd) {
     options_.onEnd();
   } else {

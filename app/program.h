@@ -11,6 +11,7 @@
 #include "runtime/end_signals.h"
 #include "runtime/runtime.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -56,12 +57,13 @@ class Program final : public WindowAccess {
   QString desktopFolder() const override;
   void End(Ending ending) override;
 
-  bool ended() const { return ended_; }
-  // Whether the window exists now, without creating it.
-  bool isLoaded(const QWidget& window) const;
-  bool colorsLoaded() const { return frmColors_ != nullptr; }
-  bool difficultyLoaded() const { return frmDifficulty_ != nullptr; }
-  bool gbase2Loaded() const { return GBase2_ != nullptr; }
+  // Whether a window of this class exists now, without creating it.
+  template <class W>
+  bool isLoaded() const {
+    const auto windows = loadedWindows();
+    return std::any_of(windows.begin(), windows.end(),
+                       [](QWidget* window) { return dynamic_cast<W*>(window) != nullptr; });
+  }
 
  private:
   template <class W>
@@ -76,7 +78,6 @@ class Program final : public WindowAccess {
   ProgramOptions options_;
   rt::Runtime runtime_;
   bool ending_ = false;
-  bool ended_ = false;
   std::unique_ptr<rt::EndSignals> endSignals_;
   // Windows unloaded by their frame, until their deferred delete.
   std::vector<QPointer<QWidget>> unloaded_;

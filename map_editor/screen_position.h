@@ -10,6 +10,5 @@
 qint64 cellPosition(double screenAddress, int cell);
 
 inline constexpr int kMapCells = 56;
-inline constexpr int kMapColumns = 8;
 inline constexpr double kUpperRuleFrom = 129272;
 inline constexpr double kLowerRuleOffset = 65536;

@@ -136,7 +136,7 @@ TEST_F(AboutTest, YeahYeahHidesItAndTheNextShowHasTheSameContent) {
   const QStringList before = content();
   QTest::mouseClick(about().Command1, Qt::LeftButton);
   EXPECT_FALSE(about().isVisible());
-  EXPECT_TRUE(program().isLoaded(about()));
+  EXPECT_TRUE(program().isLoaded<About>());
   program().About().Show();
   EXPECT_TRUE(about().isVisible());
   EXPECT_EQ(content(), before);
@@ -148,7 +148,7 @@ TEST_F(AboutTest, ClosingByTheFrameOnlyHidesIt) {
   const QStringList before = content();
   EXPECT_TRUE(shown->close());
   EXPECT_FALSE(shown->isVisible());
-  EXPECT_TRUE(program().isLoaded(*shown));
+  EXPECT_TRUE(program().isLoaded<About>());
   EXPECT_EQ(&program().About(), shown);
   program().About().Show();
   EXPECT_EQ(content(), before);

@@ -183,7 +183,7 @@ TEST_F(FrmColorsTest, SaveWritesTheBarsEveryTimeAndTheNextLoadShowsThem) {
 
   // Closed by its frame, the dialog goes; the next opening reads afresh.
   closeByFrame(dialog());
-  EXPECT_FALSE(program().colorsLoaded());
+  EXPECT_FALSE(program().isLoaded<frmColors>());
   files_.write("cv2.nes", imageWith({{kOutline, 1}, {kShirt, 16}, {kSkin, 2}}));
   EXPECT_EQ(bars(), (std::array<int, 3>{1, 16, 2}));
   EXPECT_TRUE(reports_.empty());

@@ -112,7 +112,7 @@ TEST_F(FrmDifficultyTest, SaveWritesBothBytesOfTheLevelsShownAndTheNextOpeningRe
   EXPECT_TRUE(dialog().isVisible());
 
   closeByFrame(dialog());
-  EXPECT_FALSE(program().difficultyLoaded());
+  EXPECT_FALSE(program().isLoaded<frmDifficulty>());
   EXPECT_EQ(shown(), (Shown{2, "", 2, ""}));
   EXPECT_TRUE(reports_.empty());
 }

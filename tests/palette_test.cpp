@@ -35,7 +35,7 @@ TEST_F(Palette, StartPicturesAreTheTownSetWithG44ShowingG43) {
   EXPECT_EQ(palette().G[0x05]->Picture().cacheKey(),
             program().GBase().G.member(0x05).Picture().cacheKey());
   EXPECT_EQ(program().GBase().findChild<QWidget*>("T05"), nullptr);
-  EXPECT_FALSE(program().gbase2Loaded());
+  EXPECT_FALSE(program().isLoaded<GBase2>());
 }
 
 TEST_F(Palette, TheHandOffGivesThePictureOneTickBeforeTheNumber) {
@@ -82,7 +82,7 @@ TEST_F(Palette, APlaceChangeKeepsTheChoiceAndSelectedFollowsItsNewPicture) {
 
 TEST_F(Palette, ClosingItOnlyHidesIt) {
   palette().close();
-  EXPECT_TRUE(program().isLoaded(palette()));
+  EXPECT_TRUE(program().isLoaded<Graphix>());
   EXPECT_FALSE(palette().isVisible());
   palette().G[0x12]->Click();
   settle();
@@ -171,13 +171,13 @@ TEST_F(PictureSets, EachSetWritesItsCellsFromItsBank) {
 
 TEST_F(PictureSets, TheSecondBankWindowComesWithItsFirstSetAndStaysHidden) {
   settle();
-  EXPECT_FALSE(program().gbase2Loaded());
+  EXPECT_FALSE(program().isLoaded<GBase2>());
   choosePlace("Mansions");
   settle();
-  EXPECT_FALSE(program().gbase2Loaded());
+  EXPECT_FALSE(program().isLoaded<GBase2>());
   choosePlace("Vrad's Cemetary");
   settle();
-  ASSERT_TRUE(program().gbase2Loaded());
+  ASSERT_TRUE(program().isLoaded<GBase2>());
   EXPECT_FALSE(program().GBase2().isVisible());
   EXPECT_FALSE(program().GBase().isVisible());
 }

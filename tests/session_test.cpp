@@ -721,8 +721,10 @@ std::string SessionRun::mismatch() {
   if (main().LoadROM.Enabled() != loadPending_) out << "LoadROM enabled: " << !loadPending_ << "\n";
   if (main().SaveToROM.Enabled() != writePending_)
     out << "SaveToROM enabled: " << !writePending_ << "\n";
-  if (program().colorsLoaded() != colourBars_.has_value()) out << "colour dialog loaded differs\n";
-  if (program().difficultyLoaded() != levels_.has_value())
+  if (program().isLoaded<frmColors>() != colourBars_.has_value()) {
+    out << "colour dialog loaded differs\n";
+  }
+  if (program().isLoaded<frmDifficulty>() != levels_.has_value())
     out << "difficulty dialog loaded differs\n";
   if (main().PaintBit != paintBit_)
     out << "PaintBit " << int(main().PaintBit) << ", expected " << paintBit_ << "\n";
@@ -778,7 +780,7 @@ std::string SessionRun::state() {
     text(each);
   }
   out << location.File1->count() << (location.isVisible() ? " shown" : "");
-  if (program().colorsLoaded()) {
+  if (program().isLoaded<frmColors>()) {
     frmColors& colours = program().frmColors();
     out << "\ncolours: " << colours.ScrollSimonOutline->Value() << ' '
         << colours.ScrollSimonShirt->Value() << ' ' << colours.ScrollSimonSkin->Value() << ' ';
@@ -787,7 +789,7 @@ std::string SessionRun::state() {
       picture(*cell);
     }
   }
-  if (program().difficultyLoaded()) {
+  if (program().isLoaded<frmDifficulty>()) {
     frmDifficulty& levels = program().frmDifficulty();
     out << "\ndifficulty: " << levels.ScrollSimon->Value() << ' ' << levels.ScrollEnemy->Value()
         << ' ';
