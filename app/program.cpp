@@ -67,6 +67,8 @@ void Program::watchEndSignals() {
 ::About& Program::About() { return access(About_); }
 ::frmDestination& Program::frmDestination() { return access(frmDestination_); }
 
+QString Program::romLocation() { return frmDestination().Destination->Text(); }
+
 QString Program::desktopFolder() const {
   if (!options_.desktopFolder.isEmpty()) return options_.desktopFolder;
   return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/window_access.h"
 #include "editors/frm_colors.h"
 #include "editors/frm_difficulty.h"
 #include "map_editor/about.h"
@@ -8,6 +7,7 @@
 #include "palette/bank_windows.h"
 #include "palette/graphix.h"
 #include "rom/frm_destination.h"
+#include "rom/window_access.h"
 #include "runtime/end_signals.h"
 #include "runtime/runtime.h"
 
@@ -44,6 +44,7 @@ class Program final : public WindowAccess {
   void watchEndSignals();
 
   ::frmMain& frmMain() override;
+  rt::Window& mainWindow() override { return frmMain(); }
   ::Graphix& Graphix() override;
   ::GBase& GBase() override;
   ::GBase2& GBase2() override;
@@ -54,6 +55,7 @@ class Program final : public WindowAccess {
   rt::Runtime& runtime() override { return runtime_; }
   rt::Reports& reports() override { return runtime_.reports; }
   rt::SystemCalls& systemCalls() override { return *runtime_.systemCalls; }
+  QString romLocation() override;
   QString desktopFolder() const override;
   void End(Ending ending) override;
 

@@ -1,8 +1,8 @@
 #include "editors/frm_colors.h"
 
-#include "app/window_access.h"
 #include "assets/hero_picture.h"
 #include "rom/rom_access.h"
+#include "rom/window_access.h"
 #include "runtime/fonts.h"
 
 #include <QFontMetricsF>

@@ -1,8 +1,8 @@
 #include "editors/frm_difficulty.h"
 
-#include "app/window_access.h"
 #include "editors/strength_levels.h"
 #include "rom/rom_access.h"
+#include "rom/window_access.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "map_editor/about.h"
 
-#include "app/window_access.h"
 #include "assets/program_icon.h"
+#include "rom/window_access.h"
 #include "runtime/fonts.h"
 
 namespace {

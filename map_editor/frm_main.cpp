@@ -1,10 +1,10 @@
 #include "map_editor/frm_main.h"
 
-#include "app/window_access.h"
 #include "assets/about_picture.h"
 #include "assets/block_pictures.h"
 #include "assets/program_icon.h"
 #include "palette/graphix_controls.h"
+#include "rom/window_access.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
 // The menu bar, the palette's place beside the main window and the way into
 // the About box.
-#include "app/window_access.h"
 #include "editors/frm_colors_controls.h"
 #include "editors/frm_difficulty_controls.h"
 #include "map_editor/about_controls.h"
 #include "map_editor/frm_main.h"
 #include "palette/graphix_controls.h"
 #include "rom/frm_destination_controls.h"
+#include "rom/window_access.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Screen navigation: the arrow buttons step the area code through its
 // neighbours, "LOAD" reads the screen again, and the "Hacker Pro:" controls
 // step or set the screen address itself.
-#include "app/window_access.h"
 #include "map_editor/area_table.h"
 #include "map_editor/frm_main.h"
+#include "rom/window_access.h"
 #include "runtime/conversions.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 // The screen load: area code to screen address, then the 56 bytes of the
 // screen record into the map cells.
-#include "app/window_access.h"
 #include "map_editor/area_table.h"
 #include "map_editor/frm_main.h"
 #include "map_editor/screen_position.h"
 #include "palette/graphix_controls.h"
 #include "rom/rom_access.h"
+#include "rom/window_access.h"
 #include "runtime/conversions.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "palette/bank_windows.h"
 
-#include "app/window_access.h"
+#include "rom/window_access.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "palette/graphix.h"
 
-#include "app/window_access.h"
 #include "assets/program_icon.h"
 #include "map_editor/frm_main_controls.h"
 #include "palette/bank_windows.h"
 #include "palette/picture_set_loads.h"
+#include "rom/window_access.h"
 #include "runtime/conversions.h"
 
 #include <algorithm>

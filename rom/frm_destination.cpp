@@ -1,9 +1,8 @@
 #include "rom/frm_destination.h"
 
-#include "app/window_access.h"
 #include "assets/program_icon.h"
-#include "map_editor/frm_main_controls.h"
 #include "rom/host_path.h"
+#include "rom/window_access.h"
 #include "runtime/fonts.h"
 #include "runtime/reports.h"
 
@@ -79,5 +78,5 @@ void frmDestination::File1_Click() {
 
 void frmDestination::Command1_Click() {
   Hide();
-  windows_.frmMain().Show();
+  windows_.mainWindow().Show();
 }

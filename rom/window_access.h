@@ -4,7 +4,8 @@
 
 namespace rt {
 struct Runtime;
-}
+class Window;
+}  // namespace rt
 class frmMainControls;
 class GraphixControls;
 class GBaseControls;
@@ -12,19 +13,26 @@ class GBase2Controls;
 class frmColorsControls;
 class frmDifficultyControls;
 class AboutControls;
+class frmDestinationControls;
 
 // How windows reach each other: through the program, which creates each
-// window with its load handler at the first access. A window's handlers
-// include the controls header of another window, never its handlers.
+// window with its load handler at the first access, and implements this. A
+// window's handlers include the controls header of another window, never its
+// handlers. It stands beside the ROM location dialog, the window on the
+// lowest floor, so that every window includes it downwards.
 class WindowAccess : public rom::RomContext {
  public:
   virtual frmMainControls& frmMain() = 0;
+  // The main window as a window alone, for the ROM location dialog, which
+  // only shows it and so needs nothing of the main window's folder.
+  virtual rt::Window& mainWindow() = 0;
   virtual GraphixControls& Graphix() = 0;
   virtual GBaseControls& GBase() = 0;
   virtual GBase2Controls& GBase2() = 0;
   virtual frmColorsControls& frmColors() = 0;
   virtual frmDifficultyControls& frmDifficulty() = 0;
   virtual AboutControls& About() = 0;
+  virtual frmDestinationControls& frmDestination() = 0;
   virtual rt::Runtime& runtime() = 0;
 
   enum class Ending { Now, AfterTheReport };
