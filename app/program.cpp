@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
+namespace app {
 
 Program::Program(ProgramOptions options)
     : options_(std::move(options)),
@@ -58,14 +59,16 @@ void Program::watchEndSignals() {
   endSignals_ = std::make_unique<rt::EndSignals>([this] { frmMain().Form_Unload(); });
 }
 
-::frmMain& Program::frmMain() { return access(frmMain_); }
-::Graphix& Program::Graphix() { return access(Graphix_); }
-::GBase& Program::GBase() { return access(GBase_); }
-::GBase2& Program::GBase2() { return access(GBase2_); }
-::frmColors& Program::frmColors() { return accessUnloadedByItsFrame(frmColors_); }
-::frmDifficulty& Program::frmDifficulty() { return accessUnloadedByItsFrame(frmDifficulty_); }
-::About& Program::About() { return access(About_); }
-::frmDestination& Program::frmDestination() { return access(frmDestination_); }
+map_editor::frmMain& Program::frmMain() { return access(frmMain_); }
+palette::Graphix& Program::Graphix() { return access(Graphix_); }
+palette::GBase& Program::GBase() { return access(GBase_); }
+palette::GBase2& Program::GBase2() { return access(GBase2_); }
+editors::frmColors& Program::frmColors() { return accessUnloadedByItsFrame(frmColors_); }
+editors::frmDifficulty& Program::frmDifficulty() {
+  return accessUnloadedByItsFrame(frmDifficulty_);
+}
+map_editor::About& Program::About() { return access(About_); }
+rom::frmDestination& Program::frmDestination() { return access(frmDestination_); }
 
 QString Program::romLocation() { return frmDestination().Destination->Text(); }
 
@@ -101,3 +104,5 @@ void Program::finish() {
     QCoreApplication::quit();
   }
 }
+
+}  // namespace app

@@ -16,6 +16,8 @@
 #include <memory>
 #include <vector>
 
+namespace app {
+
 struct ProgramOptions {
   rt::TimerHub::Clock clock = rt::TimerHub::Clock::Real;
   rt::TimerHub::Driver driver = rt::TimerHub::Driver::Sleeping;
@@ -32,7 +34,7 @@ struct ProgramOptions {
 
 // Owns one instance of each window and creates it at its first access,
 // running its load handler inside that access.
-class Program final : public WindowAccess {
+class Program final : public rom::WindowAccess {
  public:
   explicit Program(ProgramOptions options = {});
   ~Program();
@@ -43,15 +45,15 @@ class Program final : public WindowAccess {
   // window's close box does.
   void watchEndSignals();
 
-  ::frmMain& frmMain() override;
+  map_editor::frmMain& frmMain() override;
   rt::Window& mainWindow() override { return frmMain(); }
-  ::Graphix& Graphix() override;
-  ::GBase& GBase() override;
-  ::GBase2& GBase2() override;
-  ::frmColors& frmColors() override;
-  ::frmDifficulty& frmDifficulty() override;
-  ::About& About() override;
-  ::frmDestination& frmDestination() override;
+  palette::Graphix& Graphix() override;
+  palette::GBase& GBase() override;
+  palette::GBase2& GBase2() override;
+  editors::frmColors& frmColors() override;
+  editors::frmDifficulty& frmDifficulty() override;
+  map_editor::About& About() override;
+  rom::frmDestination& frmDestination() override;
   rt::Runtime& runtime() override { return runtime_; }
   rt::Reports& reports() override { return runtime_.reports; }
   rt::SystemCalls& systemCalls() override { return *runtime_.systemCalls; }
@@ -84,12 +86,14 @@ class Program final : public WindowAccess {
   // Windows unloaded by their frame, until their deferred delete.
   std::vector<QPointer<QWidget>> unloaded_;
   // Declared after the runtime: windows go before the timers' driver.
-  std::unique_ptr<::frmDestination> frmDestination_;
-  std::unique_ptr<::GBase> GBase_;
-  std::unique_ptr<::GBase2> GBase2_;
-  std::unique_ptr<::Graphix> Graphix_;
-  std::unique_ptr<::frmColors> frmColors_;
-  std::unique_ptr<::frmDifficulty> frmDifficulty_;
-  std::unique_ptr<::About> About_;
-  std::unique_ptr<::frmMain> frmMain_;
+  std::unique_ptr<rom::frmDestination> frmDestination_;
+  std::unique_ptr<palette::GBase> GBase_;
+  std::unique_ptr<palette::GBase2> GBase2_;
+  std::unique_ptr<palette::Graphix> Graphix_;
+  std::unique_ptr<editors::frmColors> frmColors_;
+  std::unique_ptr<editors::frmDifficulty> frmDifficulty_;
+  std::unique_ptr<map_editor::About> About_;
+  std::unique_ptr<map_editor::frmMain> frmMain_;
 };
+
+}  // namespace app

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace editors {
+
 namespace {
 
 const rt::WindowDesign kDesign{
@@ -18,7 +20,7 @@ const rt::WindowDesign kDesign{
     .clientHeight = 3420,
     .left = 2190,
     .top = 2715,
-    .border = rt::Border::Sizable,
+    .border = rt::WindowBorder::Sizable,
     .background = QColor(0, 0, 0),
 };
 
@@ -143,7 +145,7 @@ frmColorsControls::frmColorsControls(rt::Runtime& runtime)
   }
 }
 
-frmColors::frmColors(WindowAccess& windows)
+frmColors::frmColors(rom::WindowAccess& windows)
     : frmColorsControls(windows.runtime()), windows_(windows) {
   Constant.onPoll([this] { return Constant_Timer(); });
   cmdSave->onClick([this] { cmdSave_Click(); });
@@ -186,3 +188,5 @@ void frmColors::cmdSave_Click() {
   }};
   rom::writeROM(windows_, kSaveFailed, bytes);
 }
+
+}  // namespace editors

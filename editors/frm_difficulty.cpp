@@ -6,6 +6,8 @@
 
 #include <array>
 
+namespace editors {
+
 namespace {
 
 const rt::WindowDesign kDesign{
@@ -14,7 +16,7 @@ const rt::WindowDesign kDesign{
     .clientHeight = 2730,
     .left = 2835,
     .top = 3180,
-    .border = rt::Border::Sizable,
+    .border = rt::WindowBorder::Sizable,
     .background = QColor(0x40, 0x40, 0x40),
 };
 
@@ -63,7 +65,7 @@ frmDifficultyControls::frmDifficultyControls(rt::Runtime& runtime)
       cmdSave(new rt::CommandButton(client(), {120, 2280, 1695, 375}, QStringLiteral("SAVE"))),
       Constant(runtime.timers, 1, true) {}
 
-frmDifficulty::frmDifficulty(WindowAccess& windows)
+frmDifficulty::frmDifficulty(rom::WindowAccess& windows)
     : frmDifficultyControls(windows.runtime()), windows_(windows) {
   Constant.onPoll([this] { return Constant_Timer(); });
   cmdSave->onClick([this] { cmdSave_Click(); });
@@ -96,3 +98,5 @@ void frmDifficulty::cmdSave_Click() {
   }};
   rom::writeROM(windows_, kSaveFailed, bytes);
 }
+
+}  // namespace editors

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace map_editor {
+
 namespace {
 
 const rt::WindowDesign kDesign{
@@ -16,7 +18,7 @@ const rt::WindowDesign kDesign{
     .clientHeight = 6105,
     .left = 1770,
     .top = 2280,
-    .border = rt::Border::FixedSingle,
+    .border = rt::WindowBorder::FixedSingle,
     .background = QColor(128, 128, 128),
     .menuBar = true,
 };
@@ -136,7 +138,8 @@ void frmMainControls::buildMenus() {
   mnuRivaruDaro = addItem(mnuView, "mnuRivaruDaro", QStringLiteral("&Rivaru Daro"));
 }
 
-frmMain::frmMain(WindowAccess& windows) : frmMainControls(windows.runtime()), windows_(windows) {
+frmMain::frmMain(rom::WindowAccess& windows)
+    : frmMainControls(windows.runtime()), windows_(windows) {
   onCloseBox([this] { Form_Unload(); });
   Place->onClick([this] { Place_Click(); });
   Location->onClick([this] { Location_Click(); });
@@ -172,13 +175,14 @@ void frmMain::Form_Unload() {
   // it fails the user reads its report before the program goes.
   const bool written = !SaveToROM.Enabled() || writeCell(CellIndex);
   SaveToROM.setEnabled(false);
-  windows_.End(written ? WindowAccess::Ending::Now : WindowAccess::Ending::AfterTheReport);
+  using Ending = rom::WindowAccess::Ending;
+  windows_.End(written ? Ending::Now : Ending::AfterTheReport);
 }
 
 void frmMain::requestPictureSetLoad() { windows_.Graphix().Change.setEnabled(true); }
 
 void frmMain::Place_Click() {
-  GraphixControls& palette = windows_.Graphix();
+  palette::GraphixControls& palette = windows_.Graphix();
   for (const int cell : kHideableCells) palette.G[cell]->setVisible(true);
 
   Location->setText(QStringLiteral("Outside"));
@@ -218,3 +222,5 @@ void frmMain::Location2_Click() {
 }
 
 void frmMain::Location4_Click() { chooseLocation(*Location4, kMansionLocations); }
+
+}  // namespace map_editor

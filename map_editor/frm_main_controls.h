@@ -7,6 +7,8 @@
 
 #include <array>
 
+namespace map_editor {
+
 // The start-up window, "Castlevania 2 - Marrow Gate": one screen of the game
 // as 56 map cells, the place and location lists, the navigation buttons and
 // the hidden mailbox controls that the palette writes.
@@ -75,3 +77,5 @@ class frmMainControls : public rt::Window {
   void buildMap();
   void buildMenus();
 };
+
+}  // namespace map_editor

@@ -8,6 +8,8 @@
 
 #include <array>
 
+namespace map_editor {
+
 namespace {
 
 const QString kWriteFailed = QStringLiteral("The block could not be written into the ROM image.");
@@ -45,3 +47,5 @@ bool frmMain::Constant_Timer() {
   if (AreaCode < 1) changed |= rt::put(AreaCode, std::int16_t{1});
   return changed;
 }
+
+}  // namespace map_editor

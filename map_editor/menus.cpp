@@ -8,6 +8,8 @@
 #include "rom/frm_destination_controls.h"
 #include "rom/window_access.h"
 
+namespace map_editor {
+
 namespace {
 
 // The palette's top edge lies this far below the main window's.
@@ -38,7 +40,7 @@ void frmMain::mnuDifficulty_Click() { windows_.frmDifficulty().Show(); }
 void frmMain::mnuColors_Click() { windows_.frmColors().Show(rt::Modality::Modal); }
 
 void frmMain::mnuRivaruDaro_Click() {
-  GraphixControls& palette = windows_.Graphix();
+  palette::GraphixControls& palette = windows_.Graphix();
   palette.Show();
   const float width = Width();
   const float left = Left();
@@ -47,3 +49,5 @@ void frmMain::mnuRivaruDaro_Click() {
 }
 
 void frmMain::Image1_Click() { windows_.About().Show(); }
+
+}  // namespace map_editor

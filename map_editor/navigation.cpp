@@ -8,6 +8,8 @@
 
 #include <QApplication>
 
+namespace map_editor {
+
 namespace {
 
 constexpr double kRecord = 56;
@@ -87,3 +89,5 @@ void frmMain::CheckPro_Click() {
     control->setVisible(shown);
   }
 }
+
+}  // namespace map_editor

@@ -10,6 +10,8 @@
 
 #include <array>
 
+namespace map_editor {
+
 namespace {
 
 const QString kLoadFailed = QStringLiteral("The screen could not be loaded.");
@@ -32,7 +34,7 @@ void frmMain::LoadROM_Timer() {
 
   if (const auto address = screenAddressOf(AreaCode)) ScreenBase = rt::numberText(*address);
 
-  GraphixControls& palette = windows_.Graphix();
+  palette::GraphixControls& palette = windows_.Graphix();
   if (palette.GLET->Value() == 1 && !Location2->isHidden()) palette.Change.setEnabled(true);
   if (palette.GLET->Value() == 2 && !Location->isHidden()) palette.Change.setEnabled(true);
 
@@ -63,3 +65,5 @@ std::optional<std::vector<std::uint8_t>> frmMain::readScreen() {
   // half from one address and half from another.
   return rom::readROM(windows_, kLoadFailed, positions);
 }
+
+}  // namespace map_editor

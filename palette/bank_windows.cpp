@@ -2,10 +2,12 @@
 
 #include "rom/window_access.h"
 
+namespace palette {
+
 namespace {
 
 rt::WindowDesign bankWindow(const QString& caption) {
-  return {caption, 11000, 10000, 0, 0, rt::Border::Sizable, QColor(128, 128, 128)};
+  return {caption, 11000, 10000, 0, 0, rt::WindowBorder::Sizable, QColor(128, 128, 128)};
 }
 
 }  // namespace
@@ -22,11 +24,11 @@ GBase2Controls::GBase2Controls(rt::Runtime& runtime)
       D(client(), Bank::D),
       C(client(), Bank::C) {}
 
-GBase::GBase(WindowAccess& windows) : GBaseControls(windows.runtime()) {}
+GBase::GBase(rom::WindowAccess& windows) : GBaseControls(windows.runtime()) {}
 
-GBase2::GBase2(WindowAccess& windows) : GBase2Controls(windows.runtime()) {}
+GBase2::GBase2(rom::WindowAccess& windows) : GBase2Controls(windows.runtime()) {}
 
-const PictureBank& pictureBank(WindowAccess& windows, Bank bank) {
+const PictureBank& pictureBank(rom::WindowAccess& windows, Bank bank) {
   switch (bank) {
     case Bank::G: return windows.GBase().G;
     case Bank::T: return windows.GBase().T;
@@ -37,3 +39,5 @@ const PictureBank& pictureBank(WindowAccess& windows, Bank bank) {
   }
   return windows.GBase().G;
 }
+
+}  // namespace palette

@@ -3,7 +3,11 @@
 #include "palette/picture_banks.h"
 #include "runtime/window.h"
 
+namespace rom {
 class WindowAccess;
+}  // namespace rom
+
+namespace palette {
 
 // The two windows that hold the picture banks; they have no handlers and are
 // never shown.
@@ -25,15 +29,17 @@ class GBase2Controls : public rt::Window {
 
 class GBase : public GBaseControls {
  public:
-  explicit GBase(WindowAccess& windows);
+  explicit GBase(rom::WindowAccess& windows);
   void Form_Load() {}
 };
 
 class GBase2 : public GBase2Controls {
  public:
-  explicit GBase2(WindowAccess& windows);
+  explicit GBase2(rom::WindowAccess& windows);
   void Form_Load() {}
 };
 
 // The bank's members, creating its window at the first use.
-const PictureBank& pictureBank(WindowAccess& windows, Bank bank);
+const PictureBank& pictureBank(rom::WindowAccess& windows, Bank bank);
+
+}  // namespace palette

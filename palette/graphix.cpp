@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+namespace palette {
+
 namespace {
 
 const rt::WindowDesign kDesign{
@@ -17,7 +19,7 @@ const rt::WindowDesign kDesign{
     .clientHeight = 5055,
     .left = 6015,
     .top = 2325,
-    .border = rt::Border::FixedTool,
+    .border = rt::WindowBorder::FixedTool,
     .background = QColor(128, 128, 128),
     .placesClient = true,
 };
@@ -49,7 +51,7 @@ GraphixControls::GraphixControls(rt::Runtime& runtime, const PictureBank& town)
   Change.setRank(-1);
 }
 
-Graphix::Graphix(WindowAccess& windows)
+Graphix::Graphix(rom::WindowAccess& windows)
     : GraphixControls(windows.runtime(), pictureBank(windows, Bank::G)), windows_(windows) {
   for (int block = 0; block <= kLastChoosable; ++block) {
     G[block]->onClick([this, block] { G_Click(block); });
@@ -61,7 +63,7 @@ Graphix::Graphix(WindowAccess& windows)
 void Graphix::G_Click(int block) { ClickedBit = static_cast<std::int16_t>(block); }
 
 bool Graphix::Constant_Timer() {
-  frmMainControls& main = windows_.frmMain();
+  map_editor::frmMainControls& main = windows_.frmMain();
   // WXB gets the number taken over one tick earlier.
   bool changed = main.WXB->setText(rt::numberText(SelectedBit));
   changed |= main.Selected->setPicture(G[ClickedBit]->Picture());
@@ -81,3 +83,5 @@ void Graphix::Change_Timer() {
   GLET->setValue(load.recorded);
   Change.setEnabled(false);
 }
+
+}  // namespace palette

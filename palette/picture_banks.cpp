@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace palette {
+
 const BankDesign& bankDesign(Bank bank) {
   return *std::find_if(kBanks.begin(), kBanks.end(),
                        [bank](const BankDesign& design) { return design.bank == bank; });
@@ -65,3 +67,5 @@ void PictureBank::build() const {
     members_[block] = cell;
   }
 }
+
+}  // namespace palette

@@ -7,6 +7,8 @@
 
 #include <array>
 
+namespace palette {
+
 // The six picture banks: families of picture cells on the two bank windows,
 // each member named by the bank's letter and a block number in two
 // upper-case hexadecimal digits.
@@ -64,3 +66,5 @@ class PictureBank {
   mutable std::array<rt::PictureCell*, kPaletteCells> members_{};
   mutable bool built_ = false;
 };
+
+}  // namespace palette

@@ -1,5 +1,7 @@
 #include "palette/picture_set_loads.h"
 
+namespace palette {
+
 const PictureSetLoad& pictureSetLoadFor(int number) {
   switch (number) {
     case 2:
@@ -11,3 +13,5 @@ const PictureSetLoad& pictureSetLoadFor(int number) {
     default: return kPictureSetLoads[0];
   }
 }
+
+}  // namespace palette

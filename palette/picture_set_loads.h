@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+namespace palette {
+
 // Which bank members a picture set load gives to which palette cells. Cells
 // and members pair in the order listed; a cell that a set leaves out keeps
 // the picture it had.
@@ -36,3 +38,5 @@ inline constexpr std::array<PictureSetLoad, 6> kPictureSetLoads{{
 // The load for a picture set number: 2 and 3 share the Trail set, and any
 // number outside 2..7 loads the Town set.
 const PictureSetLoad& pictureSetLoadFor(int number);
+
+}  // namespace palette

@@ -6,6 +6,8 @@
 #include "runtime/fonts.h"
 #include "runtime/reports.h"
 
+namespace rom {
+
 namespace {
 
 const rt::WindowDesign kDesign{
@@ -14,7 +16,7 @@ const rt::WindowDesign kDesign{
     .clientHeight = 3780,
     .left = 2400,
     .top = 2400,
-    .border = rt::Border::Sizable,
+    .border = rt::WindowBorder::Sizable,
     .background = QColor(128, 128, 128),
 };
 
@@ -80,3 +82,5 @@ void frmDestination::Command1_Click() {
   Hide();
   windows_.mainWindow().Show();
 }
+
+}  // namespace rom

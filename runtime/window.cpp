@@ -9,15 +9,15 @@ namespace rt {
 
 namespace {
 
-Qt::WindowFlags flagsFor(Border border) {
+Qt::WindowFlags flagsFor(WindowBorder border) {
   constexpr Qt::WindowFlags framed = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   switch (border) {
-    case Border::FixedSingle:
+    case WindowBorder::FixedSingle:
       return Qt::Window | framed | Qt::WindowMinimizeButtonHint;
-    case Border::FixedTool:
+    case WindowBorder::FixedTool:
       return Qt::Tool | framed;
-    case Border::Sizable:
+    case WindowBorder::Sizable:
       break;
   }
   return Qt::Window | framed | Qt::WindowMinMaxButtonsHint;
@@ -45,7 +45,7 @@ Window::Window(Runtime& runtime, const WindowDesign& design)
       runtime_(runtime),
       client_(new QWidget(this)),
       clientSize_(px(design.clientWidth), px(design.clientHeight)),
-      sizable_(design.border == Border::Sizable) {
+      sizable_(design.border == WindowBorder::Sizable) {
   setWindowTitle(design.caption);
   fillBackground(this, design.background);
   fillBackground(client_, design.background);

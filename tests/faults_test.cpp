@@ -50,7 +50,7 @@ class Faults : public MainWindowTest {
   }
 
   void run(Access access) {
-    frmColors& colours = program().frmColors();
+    editors::frmColors& colours = program().frmColors();
     switch (access) {
       case Access::Load: main().Command1->click(), main().LoadROM.tick(); break;
       case Access::Cell: main().B_Click(40), main().SaveToROM.tick(); break;

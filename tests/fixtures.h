@@ -47,10 +47,10 @@ class RomFiles {
 // can make fail.
 class ProgramTest : public ::testing::Test {
  protected:
-  ProgramTest() : program_(std::make_unique<Program>(options())) {}
+  ProgramTest() : program_(std::make_unique<app::Program>(options())) {}
 
-  ProgramOptions options() {
-    ProgramOptions options;
+  app::ProgramOptions options() {
+    app::ProgramOptions options;
     options.clock = rt::TimerHub::Clock::Manual;
     options.desktopFolder = files_.path(QStringLiteral("Desktop"));
     options.reportHook = [this](const QString& message) { reports_.push_back(message); };
@@ -59,7 +59,7 @@ class ProgramTest : public ::testing::Test {
     return options;
   }
 
-  Program& program() { return *program_; }
+  app::Program& program() { return *program_; }
 
   // Points the ROM location at a file, as if the user typed it.
   void useRom(const QString& path) { program_->frmDestination().Destination->setText(path); }
@@ -73,5 +73,5 @@ class ProgramTest : public ::testing::Test {
   int ends_ = 0;
 
  private:
-  std::unique_ptr<Program> program_;
+  std::unique_ptr<app::Program> program_;
 };

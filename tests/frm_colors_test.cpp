@@ -20,7 +20,7 @@ constexpr QRgb kSwatch17 = 0x3F5FF0;
 
 class FrmColorsTest : public ByteDialogTest {
  protected:
-  frmColors& dialog() { return program().frmColors(); }
+  editors::frmColors& dialog() { return program().frmColors(); }
 
   std::array<int, 3> bars() {
     return {dialog().ScrollSimonOutline->Value(), dialog().ScrollSimonShirt->Value(),
@@ -42,7 +42,7 @@ class FrmColorsTest : public ByteDialogTest {
 
 TEST_F(FrmColorsTest, TheWindowAndItsControlsStandAtTheirDesignPlaces) {
   useRom(romWith({}));
-  frmColors& d = dialog();
+  editors::frmColors& d = dialog();
   EXPECT_EQ(d.windowTitle(), "Change the Colors");
   EXPECT_EQ(d.client()->size(), QSize(219, 228));
   EXPECT_EQ(d.pos(), QPoint(146, 181));
@@ -141,7 +141,8 @@ TEST_F(FrmColorsTest, TheLoadSetsTheBarsAndTheFirstTickShowsTheirSwatches) {
   dialog().Constant.tick();
   EXPECT_EQ(previews(), (std::array<std::optional<QRgb>, 3>{0xAF0F2F, 0xD03FBF, 0x5F9FFF}));
   // The preview shares the swatch's picture.
-  EXPECT_EQ(dialog().ColorSimonShirt->Picture().cacheKey(), dialog().Color[20]->Picture().cacheKey());
+  EXPECT_EQ(dialog().ColorSimonShirt->Picture().cacheKey(),
+            dialog().Color[20]->Picture().cacheKey());
   // The previews follow a moved bar only at the next tick.
   dialog().ScrollSimonSkin->setValue(17);
   EXPECT_EQ(previews()[2], 0x5F9FFF);
@@ -183,7 +184,7 @@ TEST_F(FrmColorsTest, SaveWritesTheBarsEveryTimeAndTheNextLoadShowsThem) {
 
   // Closed by its frame, the dialog goes; the next opening reads afresh.
   closeByFrame(dialog());
-  EXPECT_FALSE(program().isLoaded<frmColors>());
+  EXPECT_FALSE(program().isLoaded<editors::frmColors>());
   files_.write("cv2.nes", imageWith({{kOutline, 1}, {kShirt, 16}, {kSkin, 2}}));
   EXPECT_EQ(bars(), (std::array<int, 3>{1, 16, 2}));
   EXPECT_TRUE(reports_.empty());

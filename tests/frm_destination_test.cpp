@@ -7,7 +7,7 @@
 
 class FrmDestinationTest : public ProgramTest {
  protected:
-  frmDestination& dialog() { return program().frmDestination(); }
+  rom::frmDestination& dialog() { return program().frmDestination(); }
 
   void clickFile(const QString& name) {
     const auto items = dialog().File1->findItems(name, Qt::MatchExactly);

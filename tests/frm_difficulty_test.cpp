@@ -8,7 +8,7 @@ using positions::kSimon;
 
 class FrmDifficultyTest : public ByteDialogTest {
  protected:
-  frmDifficulty& dialog() { return program().frmDifficulty(); }
+  editors::frmDifficulty& dialog() { return program().frmDifficulty(); }
 
   // The hero's level and caption, then the monsters'.
   struct Shown {
@@ -31,7 +31,7 @@ class FrmDifficultyTest : public ByteDialogTest {
 
 TEST_F(FrmDifficultyTest, TheWindowAndItsControlsStandAtTheirDesignPlaces) {
   useRom(romWith({}));
-  frmDifficulty& d = dialog();
+  editors::frmDifficulty& d = dialog();
   EXPECT_EQ(d.windowTitle(), "Difficulty");
   EXPECT_EQ(d.client()->size(), QSize(129, 182));
   EXPECT_EQ(d.pos(), QPoint(189, 212));
@@ -112,7 +112,7 @@ TEST_F(FrmDifficultyTest, SaveWritesBothBytesOfTheLevelsShownAndTheNextOpeningRe
   EXPECT_TRUE(dialog().isVisible());
 
   closeByFrame(dialog());
-  EXPECT_FALSE(program().isLoaded<frmDifficulty>());
+  EXPECT_FALSE(program().isLoaded<editors::frmDifficulty>());
   EXPECT_EQ(shown(), (Shown{2, "", 2, ""}));
   EXPECT_TRUE(reports_.empty());
 }

@@ -32,8 +32,8 @@ class MainWindowTest : public ProgramTest {
     files_.write("cv2.nes", image);
   }
 
-  frmMain& main() { return program().frmMain(); }
-  Graphix& palette() { return program().Graphix(); }
+  map_editor::frmMain& main() { return program().frmMain(); }
+  palette::Graphix& palette() { return program().Graphix(); }
 
   void choosePlace(const QString& place) {
     main().Place->setText(place);

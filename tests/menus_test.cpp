@@ -103,7 +103,7 @@ TEST_F(Menus, TheColourDialogIsModalAndTheTimersKeepTicking) {
   EXPECT_EQ(main().AreaCode, areaBefore);
   EXPECT_FALSE(main().LoadROM.Enabled());
   EXPECT_EQ(ticksWhileOpen, 1);
-  EXPECT_FALSE(program().isLoaded<frmColors>() && program().frmColors().isVisible());
+  EXPECT_FALSE(program().isLoaded<editors::frmColors>() && program().frmColors().isVisible());
 }
 
 TEST_F(Menus, ExitEndsTheProgramWithDialogsOpenAndWritesThePendingCellFirst) {
@@ -133,8 +133,8 @@ TEST_F(Menus, CloseEventsArrivingTogetherUnloadEachDialogOnce) {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
-  EXPECT_FALSE(program().isLoaded<frmColors>());
-  EXPECT_FALSE(program().isLoaded<frmDifficulty>());
+  EXPECT_FALSE(program().isLoaded<editors::frmColors>());
+  EXPECT_FALSE(program().isLoaded<editors::frmDifficulty>());
   main().SaveToROM.tick();
   EXPECT_EQ(byteAt(33960 + 9), 0x19);
   EXPECT_TRUE(reports_.empty());

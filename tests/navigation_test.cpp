@@ -31,12 +31,16 @@ class Navigation : public MainWindowTest {
   }
 };
 
+namespace map_editor {
+
 TEST(StepTables, HaveTheirRows) {
   EXPECT_EQ(kUpSteps.size(), 5u);
   EXPECT_EQ(kDownSteps.size(), 5u);
   EXPECT_EQ(kRightSteps.size(), 17u);
   EXPECT_EQ(kLeftSteps.size(), 17u);
 }
+
+}  // namespace map_editor
 
 TEST_F(Navigation, TheArrowsWalkTheTownGrid) {
   EXPECT_EQ(afterArrow(1, down()), 2);

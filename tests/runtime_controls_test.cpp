@@ -135,7 +135,7 @@ TEST(PictureCell, SharesThePictureGivenAndClicksOnRelease) {
 
 TEST(Window, TwipsPutAreReadBackAndTheSizeStays) {
   rt::Runtime runtime(rt::TimerHub::Clock::Manual);
-  rt::Window window(runtime, {"w", 4140, 6105, 0, 0, rt::Border::FixedSingle, Qt::gray});
+  rt::Window window(runtime, {"w", 4140, 6105, 0, 0, rt::WindowBorder::FixedSingle, Qt::gray});
   const QSize size = window.size();
   window.setLeft(1000);
   window.setTop(2000);
