@@ -42,8 +42,8 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
   return menu;
 }
 
-QAction* addItem(QMenu* menu, const char* name, const QString& caption) {
-  QAction* item = menu->addAction(caption);
+rt::MenuItem* addItem(QMenu* menu, const char* name, const QString& caption) {
+  auto* item = new rt::MenuItem(menu, caption);
   item->setObjectName(QLatin1String(name));
   return item;
 }

@@ -60,14 +60,14 @@ class frmMainControls : public rt::Window {
   rt::PictureCell* PB;
 
   QMenu* mnuFile;
-  QAction* mnuDestination;
+  rt::MenuItem* mnuDestination;
   QAction* mnuSplit1;
-  QAction* mnuExit;
+  rt::MenuItem* mnuExit;
   QMenu* mnuEdit;
-  QAction* mnuDifficulty;
-  QAction* mnuColors;
+  rt::MenuItem* mnuDifficulty;
+  rt::MenuItem* mnuColors;
   QMenu* mnuView;
-  QAction* mnuRivaruDaro;
+  rt::MenuItem* mnuRivaruDaro;
 
   rt::Timer Constant;
   rt::Timer LoadROM;

@@ -15,18 +15,14 @@ namespace {
 // The palette's top edge lies this far below the main window's.
 constexpr float kPaletteDrop = 330;
 
-void onTriggered(QAction* item, std::function<void()> handler) {
-  QObject::connect(item, &QAction::triggered, item, [handler = std::move(handler)] { handler(); });
-}
-
 }  // namespace
 
 void frmMain::wireMenus() {
-  onTriggered(mnuDestination, [this] { mnuDestination_Click(); });
-  onTriggered(mnuExit, [this] { mnuExit_Click(); });
-  onTriggered(mnuDifficulty, [this] { mnuDifficulty_Click(); });
-  onTriggered(mnuColors, [this] { mnuColors_Click(); });
-  onTriggered(mnuRivaruDaro, [this] { mnuRivaruDaro_Click(); });
+  mnuDestination->onClick([this] { mnuDestination_Click(); });
+  mnuExit->onClick([this] { mnuExit_Click(); });
+  mnuDifficulty->onClick([this] { mnuDifficulty_Click(); });
+  mnuColors->onClick([this] { mnuColors_Click(); });
+  mnuRivaruDaro->onClick([this] { mnuRivaruDaro_Click(); });
   Image1->onClick([this] { Image1_Click(); });
 }
 

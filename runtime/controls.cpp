@@ -34,9 +34,7 @@ bool PictureCell::setPicture(const QPixmap& picture) {
 }
 
 void PictureCell::Click() {
-  if (!click_) return;
-  wakeTimers(*this);
-  click_();
+  if (runClick()) wakeTimers(*this);
 }
 
 void PictureCell::paintEvent(QPaintEvent*) {
@@ -125,7 +123,7 @@ void ChoiceList::selectionChanged(const QItemSelection& selected,
                                   const QItemSelection& deselected) {
   QListWidget::selectionChanged(selected, deselected);
   // Qt tells only real changes, whichever way the user made them.
-  if (!quiet_ && !selected.isEmpty() && click_) click_();
+  if (!quiet_ && !selected.isEmpty()) runClick();
 }
 
 ListBox::ListBox(QWidget* parent, const TwipsRect& place, const QStringList& items)
@@ -147,10 +145,7 @@ void ListBox::setText(const QString& text) {
 CheckBox::CheckBox(QWidget* parent, const TwipsRect& place, const QString& caption)
     : QCheckBox(caption, parent) {
   rt::place(this, place);
-}
-
-void CheckBox::onClick(Handler handler) {
-  connect(this, &QCheckBox::clicked, this, [handler = std::move(handler)] { handler(); });
+  connect(this, &QCheckBox::clicked, this, [this] { runClick(); });
 }
 
 Label::Label(QWidget* parent, const TwipsRect& place, const QString& caption)
@@ -183,10 +178,12 @@ CommandButton::CommandButton(QWidget* parent, const TwipsRect& place, const QStr
     : QPushButton(caption, parent) {
   rt::place(this, place);
   setAutoDefault(false);
+  connect(this, &QPushButton::clicked, this, [this] { runClick(); });
 }
 
-void CommandButton::onClick(Handler handler) {
-  connect(this, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
+MenuItem::MenuItem(QMenu* menu, const QString& caption) : QAction(caption, menu) {
+  menu->addAction(this);
+  connect(this, &QAction::triggered, this, [this] { runClick(); });
 }
 
 Line::Line(QWidget* parent, int x1, int y1, int x2, int y2, const QColor& color)
