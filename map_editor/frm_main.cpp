@@ -35,6 +35,14 @@ rt::TwipsRect mapCellPlace(int cell) {
 
 constexpr rt::TwipsRect kSubListPlace{120, 3600, 1575, 645};
 
+// A list's items are the texts of its table's rows, in their order.
+template <class Row, std::size_t N>
+QStringList itemsOf(const std::array<Row, N>& rows, const char* Row::*text) {
+  QStringList items;
+  for (const Row& row : rows) items << QString::fromUtf8(row.*text);
+  return items;
+}
+
 QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
   QMenu* menu = bar->addMenu(caption);
   menu->setObjectName(QLatin1String(name));
@@ -57,20 +65,16 @@ frmMainControls::frmMainControls(rt::Runtime& runtime)
           QPixmap::fromImage(assets::blockPicture(assets::PictureSet::Town, 0, 32)),
           rt::PictureCell::Border::Single)),
       Location(new rt::ListBox(client(), kSubListPlace,
-                               {"Outside", "Room 1", "Room 2", "Room 3", "Room 4", "Room 5",
-                                "Room 6"})),
+                               itemsOf(kTownLocations, &LocationRow::item))),
       Location2(new rt::ListBox(client(), kSubListPlace,
-                                {"Path 1", "Path 2", "Path 3", "Path 4", "Caves"})),
+                                itemsOf(kTrailLocations, &LocationRow::item))),
       Location3(new rt::ListBox(client(), kSubListPlace, {})),
       Location4(new rt::ListBox(client(), kSubListPlace,
-                                {"Mansion 1", "Mansion 2", "Mansion 4", "Mansion 5",
-                                 "Boss Chamber"})),
+                                itemsOf(kMansionLocations, &LocationRow::item))),
       Location5(new rt::ListBox(client(), kSubListPlace, {})),
       Location6(new rt::ListBox(client(), kSubListPlace, {})),
       Location7(new rt::ListBox(client(), kSubListPlace, {})),
-      Place(new rt::ListBox(client(), {120, 4245, 1575, 645},
-                            {"Town", "Trail 1", "Trail 2", "Mansions", "Camilla Cemetary",
-                             "Dracula's Tomb", "Vrad's Cemetary"})),
+      Place(new rt::ListBox(client(), {120, 4245, 1575, 645}, itemsOf(kPlaces, &PlaceRow::place))),
       Command1(new rt::CommandButton(client(), {120, 4920, 1575, 375}, QStringLiteral("LOAD"))),
       Command2(new rt::CommandButton(client(), {2760, 3600, 855, 300}, QStringLiteral("/\\"))),
       Command3(new rt::CommandButton(client(), {2760, 3915, 855, 300}, QStringLiteral("\\/"))),

@@ -2,6 +2,8 @@
 
 #include "rom/window_access.h"
 
+#include <algorithm>
+
 namespace palette {
 
 namespace {
@@ -29,15 +31,10 @@ GBase::GBase(rom::WindowAccess& windows) : GBaseControls(windows.runtime()) {}
 GBase2::GBase2(rom::WindowAccess& windows) : GBase2Controls(windows.runtime()) {}
 
 const PictureBank& pictureBank(rom::WindowAccess& windows, Bank bank) {
-  switch (bank) {
-    case Bank::G: return windows.GBase().G;
-    case Bank::T: return windows.GBase().T;
-    case Bank::M: return windows.GBase().M;
-    case Bank::V: return windows.GBase2().V;
-    case Bank::D: return windows.GBase2().D;
-    case Bank::C: return windows.GBase2().C;
-  }
-  return windows.GBase().G;
+  const auto banks = bankDesign(bank).window == BankWindow::GBase ? windows.GBase().banks()
+                                                                  : windows.GBase2().banks();
+  return **std::find_if(banks.begin(), banks.end(),
+                        [bank](const PictureBank* each) { return each->bank() == bank; });
 }
 
 }  // namespace palette

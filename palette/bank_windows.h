@@ -3,6 +3,8 @@
 #include "palette/picture_banks.h"
 #include "runtime/window.h"
 
+#include <array>
+
 namespace rom {
 class WindowAccess;
 }  // namespace rom
@@ -17,6 +19,7 @@ class GBaseControls : public rt::Window {
   PictureBank G;
   PictureBank T;
   PictureBank M;
+  std::array<const PictureBank*, 3> banks() const { return {&G, &T, &M}; }
 };
 
 class GBase2Controls : public rt::Window {
@@ -25,6 +28,7 @@ class GBase2Controls : public rt::Window {
   PictureBank V;
   PictureBank D;
   PictureBank C;
+  std::array<const PictureBank*, 3> banks() const { return {&V, &D, &C}; }
 };
 
 class GBase : public GBaseControls {

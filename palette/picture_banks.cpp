@@ -17,30 +17,16 @@ bool hasMember(Bank bank, int block) {
 }
 
 int pictureSize(Bank bank, int block) {
-  switch (bank) {
-    case Bank::G:
-    case Bank::T:
-      return 32;
-    case Bank::M:
-    case Bank::V:
-      return 31;
-    case Bank::C:
-      return block == 0x00 ? 32 : 31;
-    case Bank::D:
-      if (block <= 0x09 || (block >= 0x10 && block <= 0x19) || block == 0x1F || block == 0x20 ||
-          block == 0x21) {
-        return 32;
-      }
-      return block == 0x22 || block == 0x23 ? 30 : 31;
-  }
-  return 32;
+  const auto other = std::find_if(kOtherSizes.begin(), kOtherSizes.end(), [&](const SizeRun& run) {
+    return run.bank == bank && block >= run.firstBlock && block <= run.lastBlock;
+  });
+  return other != kOtherSizes.end() ? other->size : bankDesign(bank).size;
 }
 
 QString memberName(Bank bank, int block) {
-  QChar letter = QLatin1Char(bankDesign(bank).letter);
-  if ((bank == Bank::V && block == 0x06) || (bank == Bank::C && block == 0x33)) {
-    letter = letter.toLower();
-  }
+  const BankDesign& design = bankDesign(bank);
+  QChar letter = QLatin1Char(design.letter);
+  if (block == design.lowerCaseBlock) letter = letter.toLower();
   return letter + QStringLiteral("%1").arg(block, 2, 16, QLatin1Char('0')).toUpper();
 }
 
