@@ -1,6 +1,7 @@
 #include "editors/frm_colors.h"
 
 #include "assets/hero_picture.h"
+#include "editors/byte_positions.h"
 #include "rom/rom_access.h"
 #include "rom/window_access.h"
 #include "runtime/fonts.h"
@@ -23,11 +24,6 @@ const rt::WindowDesign kDesign{
     .border = rt::WindowBorder::Sizable,
     .background = QColor(0, 0, 0),
 };
-
-// ROM positions of the hero's colour bytes.
-constexpr qint64 kOutlinePosition = 117440;
-constexpr qint64 kShirtPosition = 117441;
-constexpr qint64 kSkinPosition = 117442;
 
 constexpr int kHighestIndex = static_cast<int>(assets::kNesColours.size()) - 1;
 

@@ -1,5 +1,6 @@
 #include "editors/frm_difficulty.h"
 
+#include "editors/byte_positions.h"
 #include "editors/strength_levels.h"
 #include "rom/rom_access.h"
 #include "rom/window_access.h"
@@ -19,10 +20,6 @@ const rt::WindowDesign kDesign{
     .border = rt::WindowBorder::Sizable,
     .background = QColor(0x40, 0x40, 0x40),
 };
-
-// ROM positions of the strength bytes.
-constexpr qint64 kEnemyPosition = 19443;
-constexpr qint64 kSimonPosition = 19459;
 
 const QString kLoadFailed = QStringLiteral("The strength levels could not be read from the ROM image.");
 const QString kSaveFailed = QStringLiteral("The strength levels could not be saved into the ROM image.");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map_editor/screen_position.h"
 #include "runtime/window.h"
 
 #include <QAction>
@@ -17,7 +18,7 @@ class frmMainControls : public rt::Window {
   explicit frmMainControls(rt::Runtime& runtime);
 
   // B0..B55, row by row, 8 to a row.
-  std::array<rt::PictureCell*, 56> B{};
+  std::array<rt::PictureCell*, kMapCells> B{};
   // The picture of the block chosen in the palette.
   rt::PictureCell* Selected;
 

@@ -3,6 +3,7 @@
 // step or set the screen address itself.
 #include "map_editor/area_table.h"
 #include "map_editor/frm_main.h"
+#include "map_editor/screen_position.h"
 #include "rom/window_access.h"
 #include "runtime/conversions.h"
 
@@ -12,7 +13,6 @@ namespace map_editor {
 
 namespace {
 
-constexpr double kRecord = 56;
 const QString kStepFailed = QStringLiteral("The screen address could not be stepped.");
 const QString kGoFailed = QStringLiteral("The typed screen address could not be used.");
 
@@ -61,8 +61,9 @@ void frmMain::stepAddress(double step) {
   LoadROM.setEnabled(true);
 }
 
-void frmMain::Command6_Click() { stepAddress(-kRecord); }
-void frmMain::Command7_Click() { stepAddress(kRecord); }
+// A screen record holds one byte per map cell.
+void frmMain::Command6_Click() { stepAddress(-kMapCells); }
+void frmMain::Command7_Click() { stepAddress(kMapCells); }
 void frmMain::Command8_Click() { stepAddress(1); }
 void frmMain::Command9_Click() { stepAddress(-1); }
 

@@ -15,7 +15,6 @@ namespace map_editor {
 namespace {
 
 const QString kLoadFailed = QStringLiteral("The screen could not be loaded.");
-constexpr int kLastBlockWithPicture = 0x43;
 
 }  // namespace
 
@@ -51,7 +50,7 @@ void frmMain::LoadROM_Timer() {
   // A block without a picture repeats the picture given last, which PB holds.
   for (int cell = 0; cell < kMapCells; ++cell) {
     LoadedBit = (*blocks)[cell];
-    if (LoadedBit <= kLastBlockWithPicture) PB->setPicture(palette.G[LoadedBit]->Picture());
+    if (LoadedBit <= palette::kLastBlockWithPicture) PB->setPicture(palette.G[LoadedBit]->Picture());
     B[cell]->setPicture(PB->Picture());
   }
 }

@@ -24,8 +24,6 @@ const rt::WindowDesign kDesign{
     .placesClient = true,
 };
 
-constexpr int kLastChoosable = 0x43;
-
 // The palette cell of block n: column n div 8, row n mod 8.
 rt::TwipsRect cellPlace(int block) {
   return {120 + 600 * (block / 8), 120 + 600 * (block % 8), 480, 480};
@@ -42,7 +40,7 @@ GraphixControls::GraphixControls(rt::Runtime& runtime, const PictureBank& town)
   // The start pictures are the Town set, G44 showing G43's.
   for (int block = 0; block < kPaletteCells; ++block) {
     G[block] = new rt::PictureCell(client(), cellPlace(block),
-                                   town.member(std::min(block, 0x43)).Picture());
+                                   town.member(std::min(block, kLastBlockWithPicture)).Picture());
     G[block]->setObjectName(memberName(Bank::G, block));
   }
   GLET->hide();
@@ -53,7 +51,7 @@ GraphixControls::GraphixControls(rt::Runtime& runtime, const PictureBank& town)
 
 Graphix::Graphix(rom::WindowAccess& windows)
     : GraphixControls(windows.runtime(), pictureBank(windows, Bank::G)), windows_(windows) {
-  for (int block = 0; block <= kLastChoosable; ++block) {
+  for (int block = 0; block <= kLastBlockWithPicture; ++block) {
     G[block]->onClick([this, block] { G_Click(block); });
   }
   Constant.onPoll([this] { return Constant_Timer(); });

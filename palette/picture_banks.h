@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/block_pictures.h"
+#include "palette/block_numbers.h"
 #include "runtime/controls.h"
 
 #include <QPixmap>
@@ -13,8 +14,6 @@ namespace palette {
 // each member named by the bank's letter and a block number in two
 // upper-case hexadecimal digits.
 enum class Bank { G, T, M, V, D, C };
-
-inline constexpr int kPaletteCells = 0x45;  // block numbers 0x00..0x44
 
 // The window that holds a bank.
 enum class BankWindow { GBase, GBase2 };
