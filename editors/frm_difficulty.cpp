@@ -37,10 +37,7 @@ rt::Label* levelCaption(QWidget* parent, int top) {
   label->setAlignment(Qt::AlignCenter);
   // On the face colour of the system, so that the caption reads on the dark
   // window.
-  QPalette colours = label->palette();
-  colours.setColor(QPalette::Window, colours.color(QPalette::Button));
-  label->setPalette(colours);
-  label->setAutoFillBackground(true);
+  rt::fillBackground(*label, label->palette().color(QPalette::Button));
   return label;
 }
 

@@ -24,10 +24,6 @@ const rt::WindowDesign kDesign{
     .placesClient = true,
 };
 
-// The palette cell of block n: column n div 8, row n mod 8.
-rt::TwipsRect cellPlace(int block) {
-  return {120 + 600 * (block / 8), 120 + 600 * (block % 8), 480, 480};
-}
 
 }  // namespace
 
@@ -39,7 +35,7 @@ GraphixControls::GraphixControls(rt::Runtime& runtime, const PictureBank& town)
   setWindowIcon(assets::programIcon());
   // The start pictures are the Town set, G44 showing G43's.
   for (int block = 0; block < kPaletteCells; ++block) {
-    G[block] = new rt::PictureCell(client(), cellPlace(block),
+    G[block] = new rt::PictureCell(client(), gridPlace(120, 120, block, 480),
                                    town.member(std::min(block, kLastBlockWithPicture)).Picture());
     G[block]->setObjectName(memberName(Bank::G, block));
   }

@@ -46,9 +46,8 @@ void PictureBank::build() const {
   for (int block = 0; block <= design.lastBlock; ++block) {
     if (!hasMember(bank_, block)) continue;
     const int side = rt::twips(pictureSize(bank_, block));
-    auto* cell = new rt::PictureCell(
-        window_, {design.left + 600 * (block / 8), design.top + 600 * (block % 8), side, side},
-        bankPicture(bank_, block));
+    auto* cell = new rt::PictureCell(window_, gridPlace(design.left, design.top, block, side),
+                                     bankPicture(bank_, block));
     cell->setObjectName(memberName(bank_, block));
     members_[block] = cell;
   }

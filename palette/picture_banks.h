@@ -56,6 +56,12 @@ inline constexpr std::array<SizeRun, 5> kOtherSizes{{
     {Bank::D, 0x22, 0x23, 30},
 }};
 
+// The place of block n's cell in a grid of 8 rows at a pitch of 600 twips
+// from the grid's origin: column n div 8, row n mod 8.
+constexpr rt::TwipsRect gridPlace(int left, int top, int block, int side) {
+  return {left + 600 * (block / 8), top + 600 * (block % 8), side, side};
+}
+
 const BankDesign& bankDesign(Bank bank);
 
 bool hasMember(Bank bank, int block);
@@ -69,9 +75,9 @@ QString memberName(Bank bank, int block);
 // The picture of a bank member.
 QPixmap bankPicture(Bank bank, int block);
 
-// The members of one bank on its window, column-major with 8 rows at a
-// pitch of 600 twips from the bank's grid origin. They are made at the first
-// use of the bank, so that a set that is never loaded makes no pictures.
+// The members of one bank on its window, in a grid from the bank's origin
+// as the palette's cells are in theirs. They are made at the first use of
+// the bank, so that a set that is never loaded makes no pictures.
 class PictureBank {
  public:
   PictureBank(QWidget* window, Bank bank) : window_(window), bank_(bank) {}

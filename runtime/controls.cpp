@@ -20,6 +20,14 @@ void wakeTimers(const QWidget& control) {
   if (auto* window = dynamic_cast<Window*>(control.window())) window->runtime().timers.wake();
 }
 
+void fillBackground(QWidget& widget, const QColor& color) {
+  if (!color.isValid()) return;
+  widget.setAutoFillBackground(true);
+  QPalette colors = widget.palette();
+  colors.setColor(QPalette::Window, color);
+  widget.setPalette(colors);
+}
+
 PictureCell::PictureCell(QWidget* parent, const TwipsRect& place, const QPixmap& picture,
                          Border border)
     : QWidget(parent), picture_(picture), border_(border) {
@@ -97,7 +105,7 @@ ChoiceList::ChoiceList(QWidget* parent, const TwipsRect& place) : QListWidget(pa
   setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-QString ChoiceList::selectedText() const {
+QString ChoiceList::Text() const {
   const QList<QListWidgetItem*> chosen = selectedItems();
   return chosen.isEmpty() ? QString() : chosen.front()->text();
 }
@@ -191,10 +199,7 @@ Line::Line(QWidget* parent, int x1, int y1, int x2, int y2, const QColor& color)
   const int left = px(std::min(x1, x2));
   const int top = px(std::min(y1, y2));
   setGeometry(left, top, px(std::max(x1, x2)) - left + 1, px(std::max(y1, y2)) - top + 1);
-  setAutoFillBackground(true);
-  QPalette colors = palette();
-  colors.setColor(QPalette::Window, color);
-  setPalette(colors);
+  fillBackground(*this, color);
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

@@ -47,6 +47,10 @@ class Clickable {
 // without an input event, and a polling tick may read it.
 void wakeTimers(const QWidget& control);
 
+// Paints the widget's background in the colour; an invalid colour leaves the
+// system's own.
+void fillBackground(QWidget& widget, const QColor& color);
+
 // Shows a picture at its top-left; a smaller picture leaves the rest of the
 // cell in the window's background.
 class PictureCell : public QWidget, public Clickable {
@@ -96,7 +100,7 @@ class ChoiceList : public QListWidget, public Clickable {
  public:
   ChoiceList(QWidget* parent, const TwipsRect& place);
   // The selected item's text; empty when none is selected.
-  QString selectedText() const;
+  QString Text() const;
 
  protected:
   // Selects the row as a handler does: no Click.
@@ -115,7 +119,6 @@ class ChoiceList : public QListWidget, public Clickable {
 class ListBox : public ChoiceList {
  public:
   ListBox(QWidget* parent, const TwipsRect& place, const QStringList& items);
-  QString Text() const { return selectedText(); }
   // Selects the item of that text; a text that no item has changes nothing.
   // The click handler does not run.
   void setText(const QString& text);

@@ -25,14 +25,6 @@ Qt::WindowFlags flagsFor(WindowBorder border) {
 
 int toPixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
-void fillBackground(QWidget* widget, const QColor& color) {
-  if (!color.isValid()) return;
-  widget->setAutoFillBackground(true);
-  QPalette colors = widget->palette();
-  colors.setColor(QPalette::Window, color);
-  widget->setPalette(colors);
-}
-
 }  // namespace
 
 float Window::Remembered::read(int pixels) const {
@@ -47,8 +39,8 @@ Window::Window(Runtime& runtime, const WindowDesign& design)
       clientSize_(px(design.clientWidth), px(design.clientHeight)),
       sizable_(design.border == WindowBorder::Sizable) {
   setWindowTitle(design.caption);
-  fillBackground(this, design.background);
-  fillBackground(client_, design.background);
+  fillBackground(*this, design.background);
+  fillBackground(*client_, design.background);
   if (design.menuBar) menuBar_ = new QMenuBar(this);
   fitClient();
   if (design.placesClient) {

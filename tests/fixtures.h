@@ -10,7 +10,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
+
+// Bytes to put at 1-based ROM positions.
+using Bytes = std::vector<std::pair<qint64, std::uint8_t>>;
+
+inline QByteArray withBytes(QByteArray image, const Bytes& bytes) {
+  for (const auto& [position, byte] : bytes) image[position - 1] = static_cast<char>(byte);
+  return image;
+}
 
 // Temporary ROM images.
 class RomFiles {
@@ -60,6 +71,9 @@ class ProgramTest : public ::testing::Test {
   }
 
   app::Program& program() { return *program_; }
+
+  // The sample image with bytes put at 1-based ROM positions.
+  static QByteArray imageWith(const Bytes& bytes) { return withBytes(sample_rom::make(), bytes); }
 
   // Points the ROM location at a file, as if the user typed it.
   void useRom(const QString& path) { program_->frmDestination().Destination->setText(path); }

@@ -54,27 +54,21 @@ TEST_F(Menus, RivaruDaroPlacesThePaletteBesideTheMainWindow) {
   EXPECT_EQ(palette().Left(), 5230);
 }
 
-TEST_F(Menus, DialogsOpenedTwiceGiveOneWindow) {
-  main().mnuDestination->trigger();
-  QWidget* destination = &program().frmDestination();
-  main().mnuDestination->trigger();
-  EXPECT_EQ(&program().frmDestination(), destination);
-  EXPECT_TRUE(destination->isVisible());
-
-  main().mnuDifficulty->trigger();
-  QWidget* difficulty = &program().frmDifficulty();
-  main().mnuDifficulty->trigger();
-  EXPECT_EQ(&program().frmDifficulty(), difficulty);
-  EXPECT_TRUE(difficulty->isVisible());
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-TEST_F(Menus, TheImageOpensTheAboutBoxOnce) {
-  main().Image1->Click();
-  QWidget* about = &program().About();
-  main().Image1->Click();
-  EXPECT_EQ(&program().About(), about);
-  EXPECT_TRUE(about->isVisible());
+// The two menu items and the image open their windows modeless, once.
+TEST_F(Menus, DialogsAndTheAboutBoxOpenedTwiceGiveOneWindow) {
+  const std::vector<std::pair<std::function<void()>, std::function<QWidget*()>>> openers{
+      {[this] { main().mnuDestination->trigger(); },
+       [this] { return &program().frmDestination(); }},
+      {[this] { main().mnuDifficulty->trigger(); }, [this] { return &program().frmDifficulty(); }},
+      {[this] { main().Image1->Click(); }, [this] { return &program().About(); }}};
+  for (const auto& [open, window] : openers) {
+    open();
+    QWidget* opened = window();
+    open();
+    EXPECT_EQ(window(), opened);
+    EXPECT_TRUE(opened->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  }
 }
 
 TEST_F(Menus, TheColourDialogIsModalAndTheTimersKeepTicking) {
