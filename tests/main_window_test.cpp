@@ -2,6 +2,24 @@
 
 #include "map_editor/area_table.h"
 
+#include <QTest>
+
+namespace {
+
+// Counts the paint events of every widget.
+class PaintCount : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+}  // namespace
+
 using StartUp = MainWindowTest;
 
 TEST_F(StartUp, TheWindowHasItsDesignLook) {
@@ -47,6 +65,28 @@ TEST_F(StartUp, ReachesItsStartUpState) {
   EXPECT_EQ(main().PaintBit, 0);
   EXPECT_EQ(main().CellIndex, 0);
   EXPECT_EQ(main().WXB->Text(), "");
+}
+
+// Polling copies controls into others on every tick; a tick that finds
+// nothing new paints nothing again.
+TEST_F(StartUp, PollingThatFindsNothingNewPaintsNothing) {
+  main().show();
+  main().CheckPro->click();
+  // No cursor blinks in a text box.
+  main().Command1->setFocus();
+  settle();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
+  QCoreApplication::processEvents();
+  PaintCount count;
+  QCoreApplication::instance()->installEventFilter(&count);
+  for (int round = 0; round < 3; ++round) {
+    // The driver would sleep after quiet polls.
+    program().runtime().timers.wake();
+    tickAll();
+    QCoreApplication::processEvents();
+  }
+  QCoreApplication::instance()->removeEventFilter(&count);
+  EXPECT_EQ(count.paints, 0);
 }
 
 TEST_F(StartUp, TheFirstTicksShowTheTownScreenInTownPictures) {

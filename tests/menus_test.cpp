@@ -151,6 +151,8 @@ TEST_F(Menus, TheReportIsDismissedUnderTheColourDialogAndAFailedLastWriteEndsOnI
     program().frmColors().cmdSave->click();
     first = report();
     ASSERT_TRUE(first);
+    // The report leaves the dialog modal, and no window waits for it.
+    EXPECT_EQ(QApplication::activeModalWidget(), &program().frmColors());
     // A click through the window system, which drops it on a blocked window.
     QAbstractButton* ok = first->button(QMessageBox::Ok);
     QTest::mouseClick(first->windowHandle(), Qt::LeftButton, {},
@@ -165,6 +167,7 @@ TEST_F(Menus, TheReportIsDismissedUnderTheColourDialogAndAFailedLastWriteEndsOnI
   main().mnuExit->trigger();
   main().close();
   EXPECT_EQ(report(), first);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_TRUE(report()->text().contains("No space left on device"));
   EXPECT_EQ(ends_, 0);
   report()->button(QMessageBox::Ok)->click();

@@ -172,6 +172,16 @@ class GoButton : public Navigation {
   }
 };
 
+// Polling puts the screen address into the box only when it differs, so the
+// cursor stays where the user moved it.
+TEST_F(GoButton, PollingLeavesTheCursorWhereTheUserMovedIt) {
+  main().WhereAt->setFocus();
+  QTest::keyClick(main().WhereAt, Qt::Key_Home);
+  QTest::keyClick(main().WhereAt, Qt::Key_Right);
+  tickAll();
+  EXPECT_EQ(main().WhereAt->cursorPosition(), 1);
+}
+
 TEST_F(GoButton, ATypedNumberLoadsThatAddressAndLaterWritesGoThere) {
   type("99440");
   tickAll();

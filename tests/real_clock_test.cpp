@@ -325,6 +325,30 @@ TEST(RealClockTimers, TimersTickThroughAModalShowMadeInsideATick) {
   EXPECT_TRUE(waitFor([&] { return opened > 1; }));
 }
 
+// A 1 ms timer ticks as often as a plain 1 ms Qt timer beside it, and never
+// sooner than 1 ms after its last tick.
+TEST(RealClockTimers, AOneMillisecondTimerTicksAsOftenAsAQtTimerAndNeverSooner) {
+  rt::Runtime runtime(rt::TimerHub::Clock::Real);
+  rt::Timer timer(runtime.timers, 1, true);
+  int ticks = 0;
+  std::optional<Steady::time_point> last;
+  Steady::duration shortest = Steady::duration::max();
+  timer.onTick([&] {
+    const auto now = Steady::now();
+    if (last) shortest = std::min(shortest, now - *last);
+    last = now;
+    ++ticks;
+  });
+  QTimer reference;
+  reference.setTimerType(Qt::PreciseTimer);
+  int referenceTicks = 0;
+  QObject::connect(&reference, &QTimer::timeout, [&] { ++referenceTicks; });
+  reference.start(1);
+  ASSERT_TRUE(waitFor([&] { return referenceTicks >= 200; }));
+  EXPECT_GE(shortest, std::chrono::milliseconds(1));
+  EXPECT_GT(ticks, referenceTicks / 2);
+}
+
 // Two requests of one event fall due at the same round, the lower rank
 // first: also when the event takes a while between them, and when the round
 // that first looks at them has a slow handler before them.
