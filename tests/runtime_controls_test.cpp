@@ -134,6 +134,9 @@ TEST(Timer, TheDriverSleepsAfterQuietPollsUntilWokenOrAsked) {
   EXPECT_FALSE(hub.asleep());
   hub.tickAll();
   EXPECT_TRUE(hub.asleep());
+  // Enabling an enabled timer changes nothing, the driver's sleep included.
+  idle.setEnabled(true);
+  EXPECT_TRUE(hub.asleep());
   source = 2;
   hub.tickAll();
   EXPECT_FALSE(follower.tick());
