@@ -9,6 +9,9 @@ namespace assets {
 
 namespace {
 
+constexpr int kHeroWidth = 32;
+constexpr int kHeroHeight = 59;
+
 constexpr Ink kInks[] = {
     {'K', qRgb(0x00, 0x00, 0x00)},
     {'W', qRgb(0xFF, 0xFF, 0xFF)},
