@@ -4,7 +4,6 @@
 
 #include "editors/frm_colors.h"
 #include "editors/frm_difficulty.h"
-#include "rom_positions.h"
 
 namespace {
 

@@ -15,6 +15,13 @@
 #include <utility>
 #include <vector>
 
+// The ROM positions of the dialogs' bytes as the tests expect them, written
+// here rather than taken from the editor's code.
+namespace positions {
+inline constexpr qint64 kOutline = 117440, kShirt = 117441, kSkin = 117442;
+inline constexpr qint64 kEnemy = 19443, kSimon = 19459;
+}  // namespace positions
+
 // Bytes to put at 1-based ROM positions.
 using Bytes = std::vector<std::pair<qint64, std::uint8_t>>;
 

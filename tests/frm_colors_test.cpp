@@ -1,7 +1,6 @@
 #include "editors/frm_colors.h"
 
 #include "byte_dialog_fixture.h"
-#include "rom_positions.h"
 
 #include <QFontMetricsF>
 #include <QSet>

@@ -1,7 +1,6 @@
 #include "editors/frm_difficulty.h"
 
 #include "byte_dialog_fixture.h"
-#include "rom_positions.h"
 
 using positions::kEnemy;
 using positions::kSimon;

@@ -12,7 +12,6 @@
 #include "map_editor/area_table.h"
 #include "map_editor/frm_main.h"
 #include "palette/graphix.h"
-#include "rom_positions.h"
 
 #include <QApplication>
 #include <QDirIterator>
