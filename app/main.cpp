@@ -6,7 +6,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   // The program ends when the main window closes, whatever else is open.
   QApplication::setQuitOnLastWindowClosed(false);
-  Program program;
+  app::Program program;
   program.watchEndSignals();
   program.Start();
   return QApplication::exec();

@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
-#include <algorithm>
+namespace app {
 
 Program::Program(ProgramOptions options)
     : options_(std::move(options)),
@@ -59,14 +59,18 @@ void Program::watchEndSignals() {
   endSignals_ = std::make_unique<rt::EndSignals>([this] { frmMain().Form_Unload(); });
 }
 
-::frmMain& Program::frmMain() { return access(frmMain_); }
-::Graphix& Program::Graphix() { return access(Graphix_); }
-::GBase& Program::GBase() { return access(GBase_); }
-::GBase2& Program::GBase2() { return access(GBase2_); }
-::frmColors& Program::frmColors() { return accessUnloadedByItsFrame(frmColors_); }
-::frmDifficulty& Program::frmDifficulty() { return accessUnloadedByItsFrame(frmDifficulty_); }
-::About& Program::About() { return access(About_); }
-::frmDestination& Program::frmDestination() { return access(frmDestination_); }
+map_editor::frmMain& Program::frmMain() { return access(frmMain_); }
+palette::Graphix& Program::Graphix() { return access(Graphix_); }
+palette::GBase& Program::GBase() { return access(GBase_); }
+palette::GBase2& Program::GBase2() { return access(GBase2_); }
+editors::frmColors& Program::frmColors() { return accessUnloadedByItsFrame(frmColors_); }
+editors::frmDifficulty& Program::frmDifficulty() {
+  return accessUnloadedByItsFrame(frmDifficulty_);
+}
+map_editor::About& Program::About() { return access(About_); }
+rom::frmDestination& Program::frmDestination() { return access(frmDestination_); }
+
+QString Program::romLocation() { return frmDestination().Destination->Text(); }
 
 QString Program::desktopFolder() const {
   if (!options_.desktopFolder.isEmpty()) return options_.desktopFolder;
@@ -79,11 +83,6 @@ std::vector<QWidget*> Program::loadedWindows() const {
                                 About_.get(),     frmDestination_.get()};
   std::erase(windows, nullptr);
   return windows;
-}
-
-bool Program::isLoaded(const QWidget& window) const {
-  const auto windows = loadedWindows();
-  return std::find(windows.begin(), windows.end(), &window) != windows.end();
 }
 
 void Program::End(Ending ending) {
@@ -99,10 +98,11 @@ void Program::End(Ending ending) {
 }
 
 void Program::finish() {
-  ended_ = true;
   if (options_.onEnd) {
     options_.onEnd();
   } else {
     QCoreApplication::quit();
   }
 }
+
+}  // namespace app

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/window_access.h"
 #include "editors/frm_colors.h"
 #include "editors/frm_difficulty.h"
 #include "map_editor/about.h"
@@ -8,12 +7,16 @@
 #include "palette/bank_windows.h"
 #include "palette/graphix.h"
 #include "rom/frm_destination.h"
+#include "rom/window_access.h"
 #include "runtime/end_signals.h"
 #include "runtime/runtime.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
+
+namespace app {
 
 struct ProgramOptions {
   rt::TimerHub::Clock clock = rt::TimerHub::Clock::Real;
@@ -31,7 +34,7 @@ struct ProgramOptions {
 
 // Owns one instance of each window and creates it at its first access,
 // running its load handler inside that access.
-class Program final : public WindowAccess {
+class Program final : public rom::WindowAccess {
  public:
   explicit Program(ProgramOptions options = {});
   ~Program();
@@ -42,26 +45,29 @@ class Program final : public WindowAccess {
   // window's close box does.
   void watchEndSignals();
 
-  ::frmMain& frmMain() override;
-  ::Graphix& Graphix() override;
-  ::GBase& GBase() override;
-  ::GBase2& GBase2() override;
-  ::frmColors& frmColors() override;
-  ::frmDifficulty& frmDifficulty() override;
-  ::About& About() override;
-  ::frmDestination& frmDestination() override;
+  map_editor::frmMain& frmMain() override;
+  rt::Window& mainWindow() override { return frmMain(); }
+  palette::Graphix& Graphix() override;
+  palette::GBase& GBase() override;
+  palette::GBase2& GBase2() override;
+  editors::frmColors& frmColors() override;
+  editors::frmDifficulty& frmDifficulty() override;
+  map_editor::About& About() override;
+  rom::frmDestination& frmDestination() override;
   rt::Runtime& runtime() override { return runtime_; }
   rt::Reports& reports() override { return runtime_.reports; }
   rt::SystemCalls& systemCalls() override { return *runtime_.systemCalls; }
+  QString romLocation() override;
   QString desktopFolder() const override;
   void End(Ending ending) override;
 
-  bool ended() const { return ended_; }
-  // Whether the window exists now, without creating it.
-  bool isLoaded(const QWidget& window) const;
-  bool colorsLoaded() const { return frmColors_ != nullptr; }
-  bool difficultyLoaded() const { return frmDifficulty_ != nullptr; }
-  bool gbase2Loaded() const { return GBase2_ != nullptr; }
+  // Whether a window of this class exists now, without creating it.
+  template <class W>
+  bool isLoaded() const {
+    const auto windows = loadedWindows();
+    return std::any_of(windows.begin(), windows.end(),
+                       [](QWidget* window) { return dynamic_cast<W*>(window) != nullptr; });
+  }
 
  private:
   template <class W>
@@ -76,17 +82,18 @@ class Program final : public WindowAccess {
   ProgramOptions options_;
   rt::Runtime runtime_;
   bool ending_ = false;
-  bool ended_ = false;
   std::unique_ptr<rt::EndSignals> endSignals_;
   // Windows unloaded by their frame, until their deferred delete.
   std::vector<QPointer<QWidget>> unloaded_;
   // Declared after the runtime: windows go before the timers' driver.
-  std::unique_ptr<::frmDestination> frmDestination_;
-  std::unique_ptr<::GBase> GBase_;
-  std::unique_ptr<::GBase2> GBase2_;
-  std::unique_ptr<::Graphix> Graphix_;
-  std::unique_ptr<::frmColors> frmColors_;
-  std::unique_ptr<::frmDifficulty> frmDifficulty_;
-  std::unique_ptr<::About> About_;
-  std::unique_ptr<::frmMain> frmMain_;
+  std::unique_ptr<rom::frmDestination> frmDestination_;
+  std::unique_ptr<palette::GBase> GBase_;
+  std::unique_ptr<palette::GBase2> GBase2_;
+  std::unique_ptr<palette::Graphix> Graphix_;
+  std::unique_ptr<editors::frmColors> frmColors_;
+  std::unique_ptr<editors::frmDifficulty> frmDifficulty_;
+  std::unique_ptr<map_editor::About> About_;
+  std::unique_ptr<map_editor::frmMain> frmMain_;
 };
+
+}  // namespace app

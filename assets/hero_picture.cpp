@@ -1,16 +1,25 @@
 #include "assets/hero_picture.h"
 
-#include <QColor>
+#include "assets/pixel_map.h"
 
-#include <array>
+#include <iterator>
 #include <string_view>
 
 namespace assets {
 
 namespace {
 
-// One character a pixel: K black, W white, R red-orange, '.' transparent.
-constexpr std::array<std::string_view, kHeroHeight> kHero{
+constexpr int kHeroWidth = 32;
+constexpr int kHeroHeight = 59;
+
+constexpr Ink kInks[] = {
+    {'K', qRgb(0x00, 0x00, 0x00)},
+    {'W', qRgb(0xFF, 0xFF, 0xFF)},
+    {'R', qRgb(0xFF, 0x38, 0x00)},  // red-orange
+};
+
+// clang-format off
+constexpr std::string_view kHero[] = {
     "................................",
     "................................",
     "...........KKKKKKKKKK...........",
@@ -71,34 +80,18 @@ constexpr std::array<std::string_view, kHeroHeight> kHero{
     "...........................K....",
     "................................",
 };
+// clang-format on
 
-constexpr bool wellFormed() {
-  for (const std::string_view row : kHero) {
-    if (row.size() != static_cast<std::size_t>(kHeroWidth)) return false;
-    for (const char pixel : row) {
-      if (std::string_view("KWR.").find(pixel) == std::string_view::npos) return false;
-    }
-  }
-  return true;
-}
-static_assert(wellFormed(), "every row of the hero is 32 known pixels");
-
-QRgb colourOf(char pixel) {
-  switch (pixel) {
-    case 'K': return qRgb(0x00, 0x00, 0x00);
-    case 'W': return qRgb(0xFF, 0xFF, 0xFF);
-    case 'R': return qRgb(0xFF, 0x38, 0x00);
-    default: return qRgba(0, 0, 0, 0);
-  }
-}
+static_assert(std::size(kHero) == kHeroHeight);
+static_assert(isWellFormed(kHero, kHeroWidth, kInks));
 
 }  // namespace
 
 QImage heroPicture() {
   QImage picture(kHeroWidth, kHeroHeight, QImage::Format_ARGB32);
-  for (int y = 0; y < kHeroHeight; ++y) {
-    for (int x = 0; x < kHeroWidth; ++x) picture.setPixel(x, y, colourOf(kHero[y][x]));
-  }
+  // What the map leaves clear stays transparent.
+  picture.fill(Qt::transparent);
+  paintMap(picture, {0, 0}, kHero, kInks);
   return picture;
 }
 

@@ -6,9 +6,6 @@
 // red-orange and black on a transparent ground, drawn here.
 namespace assets {
 
-inline constexpr int kHeroWidth = 32;
-inline constexpr int kHeroHeight = 59;
-
 QImage heroPicture();
 
 }  // namespace assets

@@ -20,15 +20,15 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: editor_probe four-windows|colours ROM\n");
     return 2;
   }
-  ProgramOptions options;
+  app::ProgramOptions options;
   options.reportHook = [](const QString& message) {
     std::fprintf(stderr, "report: %s\n", qPrintable(message));
   };
-  Program program(options);
+  app::Program program(options);
   program.watchEndSignals();
   program.frmDestination().Destination->setText(QString::fromLocal8Bit(argv[2]));
   program.Start();
-  frmMain& main = program.frmMain();
+  map_editor::frmMain& main = program.frmMain();
   if (std::strcmp(argv[1], "colours") == 0) {
     // The modal dialog runs its loop inside the menu's handler.
     QTimer::singleShot(0, [&] { main.mnuColors->trigger(); });

@@ -45,7 +45,7 @@ std::optional<Target> editorTarget(const char* romPath) {
   QFile rom(QString::fromLocal8Bit(romPath));
   if (!rom.open(QIODevice::ReadOnly)) return std::nullopt;
   const QByteArray bytes = rom.readAll();
-  const qint64 position = cellPosition(kStartScreen, 0);
+  const qint64 position = map_editor::cellPosition(kStartScreen, 0);
   if (position > bytes.size()) return std::nullopt;
   const int block = static_cast<std::uint8_t>(bytes[position - 1]);
   const QImage picture = assets::blockPicture(assets::PictureSet::Town, block, 32);

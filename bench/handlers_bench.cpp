@@ -27,28 +27,28 @@ class Session {
     file.open(QIODevice::WriteOnly);
     file.write(sample_rom::make());
     file.close();
-    ProgramOptions options;
+    app::ProgramOptions options;
     options.clock = rt::TimerHub::Clock::Manual;
     options.driver = rt::TimerHub::Driver::AlwaysTicking;
     options.reportHook = [](const QString& message) { qFatal("%s", qPrintable(message)); };
     options.onEnd = [] {};
     options.systemCalls = std::move(calls);
-    program_ = std::make_unique<Program>(options);
+    program_ = std::make_unique<app::Program>(options);
     program_->frmMain();
     program_->frmDestination().Destination->setText(file.fileName());
     for (int round = 0; round < 4; ++round) program_->runtime().timers.tickAll();
   }
 
-  Program& program() { return *program_; }
+  app::Program& program() { return *program_; }
 
  private:
   QTemporaryDir dir_;
-  std::unique_ptr<Program> program_;
+  std::unique_ptr<app::Program> program_;
 };
 
 void BM_ScreenLoad(benchmark::State& state) {
   Session session;
-  frmMain& main = session.program().frmMain();
+  map_editor::frmMain& main = session.program().frmMain();
   for (auto _ : state) {
     main.LoadROM.setEnabled(true);
     main.LoadROM_Timer();
@@ -59,7 +59,7 @@ BENCHMARK(BM_ScreenLoad);
 // A cell write as the program makes it, and the same without the sync.
 void BM_MapCellWrite(benchmark::State& state, std::shared_ptr<rt::SystemCalls> calls) {
   Session session(std::move(calls));
-  frmMain& main = session.program().frmMain();
+  map_editor::frmMain& main = session.program().frmMain();
   for (auto _ : state) {
     main.B_Click(5);
     main.SaveToROM_Timer();
@@ -70,7 +70,7 @@ BENCHMARK_CAPTURE(BM_MapCellWrite, unsynced, std::make_shared<WithoutSync>());
 
 void BM_PictureSetLoad(benchmark::State& state) {
   Session session;
-  Program& program = session.program();
+  app::Program& program = session.program();
   const int number = static_cast<int>(state.range(0));
   // Another set first each time, so that every load changes the palette.
   const int other = number == 1 ? 2 : 1;
@@ -95,14 +95,14 @@ void BM_PollingTick(benchmark::State& state, PollingTimer timerOf) {
   rt::Timer& timer = timerOf(session.program());
   for (auto _ : state) timer.tick();
 }
-BENCHMARK_CAPTURE(BM_PollingTick, frmMain, [](Program& p) -> rt::Timer& { return p.frmMain().Constant; });
-BENCHMARK_CAPTURE(BM_PollingTick, Graphix, [](Program& p) -> rt::Timer& { return p.Graphix().Constant; });
+BENCHMARK_CAPTURE(BM_PollingTick, frmMain, [](app::Program& p) -> rt::Timer& { return p.frmMain().Constant; });
+BENCHMARK_CAPTURE(BM_PollingTick, Graphix, [](app::Program& p) -> rt::Timer& { return p.Graphix().Constant; });
 BENCHMARK_CAPTURE(BM_PollingTick, frmDestination,
-                  [](Program& p) -> rt::Timer& { return p.frmDestination().Timer1; });
+                  [](app::Program& p) -> rt::Timer& { return p.frmDestination().Timer1; });
 BENCHMARK_CAPTURE(BM_PollingTick, frmColors,
-                  [](Program& p) -> rt::Timer& { return p.frmColors().Constant; });
+                  [](app::Program& p) -> rt::Timer& { return p.frmColors().Constant; });
 BENCHMARK_CAPTURE(BM_PollingTick, frmDifficulty,
-                  [](Program& p) -> rt::Timer& { return p.frmDifficulty().Constant; });
+                  [](app::Program& p) -> rt::Timer& { return p.frmDifficulty().Constant; });
 
 }  // namespace
 

@@ -1,14 +1,17 @@
 #include "editors/frm_colors.h"
 
-#include "app/window_access.h"
 #include "assets/hero_picture.h"
+#include "editors/byte_positions.h"
 #include "rom/rom_access.h"
+#include "rom/window_access.h"
 #include "runtime/fonts.h"
 
 #include <QFontMetricsF>
 
 #include <algorithm>
 #include <utility>
+
+namespace editors {
 
 namespace {
 
@@ -18,14 +21,9 @@ const rt::WindowDesign kDesign{
     .clientHeight = 3420,
     .left = 2190,
     .top = 2715,
-    .border = rt::Border::Sizable,
+    .border = rt::WindowBorder::Sizable,
     .background = QColor(0, 0, 0),
 };
-
-// ROM positions of the hero's colour bytes.
-constexpr qint64 kOutlinePosition = 117440;
-constexpr qint64 kShirtPosition = 117441;
-constexpr qint64 kSkinPosition = 117442;
 
 constexpr int kHighestIndex = static_cast<int>(assets::kNesColours.size()) - 1;
 
@@ -143,7 +141,7 @@ frmColorsControls::frmColorsControls(rt::Runtime& runtime)
   }
 }
 
-frmColors::frmColors(WindowAccess& windows)
+frmColors::frmColors(rom::WindowAccess& windows)
     : frmColorsControls(windows.runtime()), windows_(windows) {
   Constant.onPoll([this] { return Constant_Timer(); });
   cmdSave->onClick([this] { cmdSave_Click(); });
@@ -186,3 +184,5 @@ void frmColors::cmdSave_Click() {
   }};
   rom::writeROM(windows_, kSaveFailed, bytes);
 }
+
+}  // namespace editors

@@ -4,18 +4,22 @@
 
 #include <cstdint>
 
+namespace rom {
 class WindowAccess;
+}  // namespace rom
+
+namespace editors {
 
 class frmColors : public frmColorsControls {
  public:
-  explicit frmColors(WindowAccess& windows);
+  explicit frmColors(rom::WindowAccess& windows);
 
   void Form_Load();
   bool Constant_Timer();
   void cmdSave_Click();
 
  private:
-  WindowAccess& windows_;
+  rom::WindowAccess& windows_;
   std::uint8_t LoadedSkin = 0;
   std::uint8_t LoadedShirt = 0;
   std::uint8_t LoadedOutline = 0;
@@ -23,3 +27,5 @@ class frmColors : public frmColorsControls {
   std::uint8_t SavedShirt = 0;
   std::uint8_t SavedOutline = 0;
 };
+
+}  // namespace editors

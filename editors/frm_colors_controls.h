@@ -6,6 +6,8 @@
 
 #include <array>
 
+namespace editors {
+
 // The colour dialog, "Change the Colors": the hero's outline, shirt and skin
 // colour indices on three scroll bars, each previewed beside its bar.
 class frmColorsControls : public rt::Window {
@@ -31,3 +33,5 @@ class frmColorsControls : public rt::Window {
   // The hidden colour swatches, one per colour index and five more.
   std::array<rt::PictureCell*, assets::kSwatchCount> Color;
 };
+
+}  // namespace editors

@@ -1,10 +1,13 @@
 #include "editors/frm_difficulty.h"
 
-#include "app/window_access.h"
+#include "editors/byte_positions.h"
 #include "editors/strength_levels.h"
 #include "rom/rom_access.h"
+#include "rom/window_access.h"
 
 #include <array>
+
+namespace editors {
 
 namespace {
 
@@ -14,13 +17,9 @@ const rt::WindowDesign kDesign{
     .clientHeight = 2730,
     .left = 2835,
     .top = 3180,
-    .border = rt::Border::Sizable,
+    .border = rt::WindowBorder::Sizable,
     .background = QColor(0x40, 0x40, 0x40),
 };
-
-// ROM positions of the strength bytes.
-constexpr qint64 kEnemyPosition = 19443;
-constexpr qint64 kSimonPosition = 19459;
 
 const QString kLoadFailed = QStringLiteral("The strength levels could not be read from the ROM image.");
 const QString kSaveFailed = QStringLiteral("The strength levels could not be saved into the ROM image.");
@@ -38,10 +37,7 @@ rt::Label* levelCaption(QWidget* parent, int top) {
   label->setAlignment(Qt::AlignCenter);
   // On the face colour of the system, so that the caption reads on the dark
   // window.
-  QPalette colours = label->palette();
-  colours.setColor(QPalette::Window, colours.color(QPalette::Button));
-  label->setPalette(colours);
-  label->setAutoFillBackground(true);
+  rt::fillBackground(*label, label->palette().color(QPalette::Button));
   return label;
 }
 
@@ -63,7 +59,7 @@ frmDifficultyControls::frmDifficultyControls(rt::Runtime& runtime)
       cmdSave(new rt::CommandButton(client(), {120, 2280, 1695, 375}, QStringLiteral("SAVE"))),
       Constant(runtime.timers, 1, true) {}
 
-frmDifficulty::frmDifficulty(WindowAccess& windows)
+frmDifficulty::frmDifficulty(rom::WindowAccess& windows)
     : frmDifficultyControls(windows.runtime()), windows_(windows) {
   Constant.onPoll([this] { return Constant_Timer(); });
   cmdSave->onClick([this] { cmdSave_Click(); });
@@ -96,3 +92,5 @@ void frmDifficulty::cmdSave_Click() {
   }};
   rom::writeROM(windows_, kSaveFailed, bytes);
 }
+
+}  // namespace editors

@@ -3,6 +3,8 @@
 #include "runtime/timer.h"
 #include "runtime/window.h"
 
+namespace editors {
+
 // The difficulty dialog, "Difficulty": the hero's and the monsters' strength
 // as levels on two scroll bars, each named by a caption below its bar.
 class frmDifficultyControls : public rt::Window {
@@ -18,3 +20,5 @@ class frmDifficultyControls : public rt::Window {
   rt::CommandButton* cmdSave;
   rt::Timer Constant;
 };
+
+}  // namespace editors

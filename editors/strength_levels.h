@@ -6,7 +6,7 @@
 
 // The strength levels 1..4 of the difficulty dialog and the bytes that stand
 // for them, used both ways: byte to level at load, level to byte at "SAVE".
-namespace strength {
+namespace editors::strength {
 
 struct Level {
   int level;
@@ -45,4 +45,4 @@ constexpr std::optional<int> enemyLevelOf(std::uint8_t byte) {
 // The row of a level; a scroll bar holds only kLowest..kHighest.
 constexpr const Level& row(int level) { return kLevels.at(level - kLowest); }
 
-}  // namespace strength
+}  // namespace editors::strength

@@ -1,8 +1,10 @@
 #include "map_editor/about.h"
 
-#include "app/window_access.h"
 #include "assets/program_icon.h"
+#include "rom/window_access.h"
 #include "runtime/fonts.h"
+
+namespace map_editor {
 
 namespace {
 
@@ -12,7 +14,7 @@ const rt::WindowDesign kDesign{
     .clientHeight = 4230,
     .left = 2055,
     .top = 2670,
-    .border = rt::Border::Sizable,
+    .border = rt::WindowBorder::Sizable,
     .background = QColor(),  // the system's own
 };
 
@@ -72,8 +74,10 @@ AboutControls::AboutControls(rt::Runtime& runtime) : rt::Window(runtime, kDesign
       new rt::CommandButton(client(), {720, 3720, 1935, 375}, QStringLiteral("Yeah, Yeah..."));
 }
 
-About::About(WindowAccess& windows) : AboutControls(windows.runtime()) {
+About::About(rom::WindowAccess& windows) : AboutControls(windows.runtime()) {
   Command1->onClick([this] { Command1_Click(); });
 }
 
 void About::Command1_Click() { Hide(); }
+
+}  // namespace map_editor

@@ -2,6 +2,8 @@
 
 #include "runtime/window.h"
 
+namespace map_editor {
+
 // The About box, "About... bla bla bla".
 class AboutControls : public rt::Window {
  public:
@@ -19,3 +21,5 @@ class AboutControls : public rt::Window {
   rt::Label* Label8;
   rt::CommandButton* Command1;
 };
+
+}  // namespace map_editor

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace map_editor {
+
 // Area code to screen address. A code without a row (50, the free-address
 // code, or any other) names no screen address.
 struct AreaRow {
@@ -31,3 +33,5 @@ constexpr std::optional<int> screenAddressOf(std::int16_t areaCode) {
 
 // The area code that raw screen addresses go with.
 inline constexpr std::int16_t kFreeAddressCode = 50;
+
+}  // namespace map_editor

@@ -1,12 +1,14 @@
 #include "map_editor/frm_main.h"
 
-#include "app/window_access.h"
 #include "assets/about_picture.h"
 #include "assets/block_pictures.h"
 #include "assets/program_icon.h"
 #include "palette/graphix_controls.h"
+#include "rom/window_access.h"
 
 #include <algorithm>
+
+namespace map_editor {
 
 namespace {
 
@@ -16,7 +18,7 @@ const rt::WindowDesign kDesign{
     .clientHeight = 6105,
     .left = 1770,
     .top = 2280,
-    .border = rt::Border::FixedSingle,
+    .border = rt::WindowBorder::FixedSingle,
     .background = QColor(128, 128, 128),
     .menuBar = true,
 };
@@ -33,6 +35,14 @@ rt::TwipsRect mapCellPlace(int cell) {
 
 constexpr rt::TwipsRect kSubListPlace{120, 3600, 1575, 645};
 
+// A list's items are the texts of its table's rows, in their order.
+template <class Row, std::size_t N>
+QStringList itemsOf(const std::array<Row, N>& rows, const char* Row::*text) {
+  QStringList items;
+  for (const Row& row : rows) items << QString::fromUtf8(row.*text);
+  return items;
+}
+
 QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
   QMenu* menu = bar->addMenu(caption);
   menu->setObjectName(QLatin1String(name));
@@ -40,8 +50,8 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
   return menu;
 }
 
-QAction* addItem(QMenu* menu, const char* name, const QString& caption) {
-  QAction* item = menu->addAction(caption);
+rt::MenuItem* addItem(QMenu* menu, const char* name, const QString& caption) {
+  auto* item = new rt::MenuItem(menu, caption);
   item->setObjectName(QLatin1String(name));
   return item;
 }
@@ -55,20 +65,16 @@ frmMainControls::frmMainControls(rt::Runtime& runtime)
           QPixmap::fromImage(assets::blockPicture(assets::PictureSet::Town, 0, 32)),
           rt::PictureCell::Border::Single)),
       Location(new rt::ListBox(client(), kSubListPlace,
-                               {"Outside", "Room 1", "Room 2", "Room 3", "Room 4", "Room 5",
-                                "Room 6"})),
+                               itemsOf(kTownLocations, &LocationRow::item))),
       Location2(new rt::ListBox(client(), kSubListPlace,
-                                {"Path 1", "Path 2", "Path 3", "Path 4", "Caves"})),
+                                itemsOf(kTrailLocations, &LocationRow::item))),
       Location3(new rt::ListBox(client(), kSubListPlace, {})),
       Location4(new rt::ListBox(client(), kSubListPlace,
-                                {"Mansion 1", "Mansion 2", "Mansion 4", "Mansion 5",
-                                 "Boss Chamber"})),
+                                itemsOf(kMansionLocations, &LocationRow::item))),
       Location5(new rt::ListBox(client(), kSubListPlace, {})),
       Location6(new rt::ListBox(client(), kSubListPlace, {})),
       Location7(new rt::ListBox(client(), kSubListPlace, {})),
-      Place(new rt::ListBox(client(), {120, 4245, 1575, 645},
-                            {"Town", "Trail 1", "Trail 2", "Mansions", "Camilla Cemetary",
-                             "Dracula's Tomb", "Vrad's Cemetary"})),
+      Place(new rt::ListBox(client(), {120, 4245, 1575, 645}, itemsOf(kPlaces, &PlaceRow::place))),
       Command1(new rt::CommandButton(client(), {120, 4920, 1575, 375}, QStringLiteral("LOAD"))),
       Command2(new rt::CommandButton(client(), {2760, 3600, 855, 300}, QStringLiteral("/\\"))),
       Command3(new rt::CommandButton(client(), {2760, 3915, 855, 300}, QStringLiteral("\\/"))),
@@ -136,7 +142,8 @@ void frmMainControls::buildMenus() {
   mnuRivaruDaro = addItem(mnuView, "mnuRivaruDaro", QStringLiteral("&Rivaru Daro"));
 }
 
-frmMain::frmMain(WindowAccess& windows) : frmMainControls(windows.runtime()), windows_(windows) {
+frmMain::frmMain(rom::WindowAccess& windows)
+    : frmMainControls(windows.runtime()), windows_(windows) {
   onCloseBox([this] { Form_Unload(); });
   Place->onClick([this] { Place_Click(); });
   Location->onClick([this] { Location_Click(); });
@@ -172,13 +179,14 @@ void frmMain::Form_Unload() {
   // it fails the user reads its report before the program goes.
   const bool written = !SaveToROM.Enabled() || writeCell(CellIndex);
   SaveToROM.setEnabled(false);
-  windows_.End(written ? WindowAccess::Ending::Now : WindowAccess::Ending::AfterTheReport);
+  using Ending = rom::WindowAccess::Ending;
+  windows_.End(written ? Ending::Now : Ending::AfterTheReport);
 }
 
 void frmMain::requestPictureSetLoad() { windows_.Graphix().Change.setEnabled(true); }
 
 void frmMain::Place_Click() {
-  GraphixControls& palette = windows_.Graphix();
+  palette::GraphixControls& palette = windows_.Graphix();
   for (const int cell : kHideableCells) palette.G[cell]->setVisible(true);
 
   Location->setText(QStringLiteral("Outside"));
@@ -218,3 +226,5 @@ void frmMain::Location2_Click() {
 }
 
 void frmMain::Location4_Click() { chooseLocation(*Location4, kMansionLocations); }
+
+}  // namespace map_editor

@@ -8,11 +8,15 @@
 #include <optional>
 #include <vector>
 
+namespace rom {
 class WindowAccess;
+}  // namespace rom
+
+namespace map_editor {
 
 class frmMain : public frmMainControls {
  public:
-  explicit frmMain(WindowAccess& windows);
+  explicit frmMain(rom::WindowAccess& windows);
   ~frmMain() override;
 
   void Form_Load();
@@ -77,10 +81,12 @@ class frmMain : public frmMainControls {
   // ScreenBase holds now; false when a failure was reported.
   bool writeCell(int cell);
   // A screen address text as a number; text that is no number is reported.
-  std::optional<double> screenAddress(const QString& task) { return addressValue(ScreenBase, task); }
+  std::optional<double> screenAddress(const QString& task) {
+    return addressValue(ScreenBase, task);
+  }
   std::optional<double> addressValue(const QString& text, const QString& task);
 
-  WindowAccess& windows_;
+  rom::WindowAccess& windows_;
   // The screen that the map cells show: the start-up screen until the first
   // load, then the one loaded last.
   std::int16_t shownAreaCode_ = 0;
@@ -88,3 +94,5 @@ class frmMain : public frmMainControls {
   bool typedAddress_ = false;
   QMetaObject::Connection focusWatch_;
 };
+
+}  // namespace map_editor

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "map_editor/screen_position.h"
 #include "runtime/window.h"
 
 #include <QAction>
 #include <QMenu>
 
 #include <array>
+
+namespace map_editor {
 
 // The start-up window, "Castlevania 2 - Marrow Gate": one screen of the game
 // as 56 map cells, the place and location lists, the navigation buttons and
@@ -15,7 +18,7 @@ class frmMainControls : public rt::Window {
   explicit frmMainControls(rt::Runtime& runtime);
 
   // B0..B55, row by row, 8 to a row.
-  std::array<rt::PictureCell*, 56> B{};
+  std::array<rt::PictureCell*, kMapCells> B{};
   // The picture of the block chosen in the palette.
   rt::PictureCell* Selected;
 
@@ -58,14 +61,14 @@ class frmMainControls : public rt::Window {
   rt::PictureCell* PB;
 
   QMenu* mnuFile;
-  QAction* mnuDestination;
+  rt::MenuItem* mnuDestination;
   QAction* mnuSplit1;
-  QAction* mnuExit;
+  rt::MenuItem* mnuExit;
   QMenu* mnuEdit;
-  QAction* mnuDifficulty;
-  QAction* mnuColors;
+  rt::MenuItem* mnuDifficulty;
+  rt::MenuItem* mnuColors;
   QMenu* mnuView;
-  QAction* mnuRivaruDaro;
+  rt::MenuItem* mnuRivaruDaro;
 
   rt::Timer Constant;
   rt::Timer LoadROM;
@@ -75,3 +78,5 @@ class frmMainControls : public rt::Window {
   void buildMap();
   void buildMenus();
 };
+
+}  // namespace map_editor

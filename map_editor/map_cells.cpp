@@ -1,12 +1,14 @@
 // Map cell editing: a click paints the chosen block into a cell and writes
 // its number into the screen record at once.
-#include "app/window_access.h"
 #include "map_editor/frm_main.h"
 #include "map_editor/screen_position.h"
 #include "rom/rom_access.h"
+#include "rom/window_access.h"
 #include "runtime/conversions.h"
 
 #include <array>
+
+namespace map_editor {
 
 namespace {
 
@@ -45,3 +47,5 @@ bool frmMain::Constant_Timer() {
   if (AreaCode < 1) changed |= rt::put(AreaCode, std::int16_t{1});
   return changed;
 }
+
+}  // namespace map_editor

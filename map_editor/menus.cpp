@@ -1,30 +1,28 @@
 // The menu bar, the palette's place beside the main window and the way into
 // the About box.
-#include "app/window_access.h"
 #include "editors/frm_colors_controls.h"
 #include "editors/frm_difficulty_controls.h"
 #include "map_editor/about_controls.h"
 #include "map_editor/frm_main.h"
 #include "palette/graphix_controls.h"
 #include "rom/frm_destination_controls.h"
+#include "rom/window_access.h"
+
+namespace map_editor {
 
 namespace {
 
 // The palette's top edge lies this far below the main window's.
 constexpr float kPaletteDrop = 330;
 
-void onTriggered(QAction* item, std::function<void()> handler) {
-  QObject::connect(item, &QAction::triggered, item, [handler = std::move(handler)] { handler(); });
-}
-
 }  // namespace
 
 void frmMain::wireMenus() {
-  onTriggered(mnuDestination, [this] { mnuDestination_Click(); });
-  onTriggered(mnuExit, [this] { mnuExit_Click(); });
-  onTriggered(mnuDifficulty, [this] { mnuDifficulty_Click(); });
-  onTriggered(mnuColors, [this] { mnuColors_Click(); });
-  onTriggered(mnuRivaruDaro, [this] { mnuRivaruDaro_Click(); });
+  mnuDestination->onClick([this] { mnuDestination_Click(); });
+  mnuExit->onClick([this] { mnuExit_Click(); });
+  mnuDifficulty->onClick([this] { mnuDifficulty_Click(); });
+  mnuColors->onClick([this] { mnuColors_Click(); });
+  mnuRivaruDaro->onClick([this] { mnuRivaruDaro_Click(); });
   Image1->onClick([this] { Image1_Click(); });
 }
 
@@ -38,7 +36,7 @@ void frmMain::mnuDifficulty_Click() { windows_.frmDifficulty().Show(); }
 void frmMain::mnuColors_Click() { windows_.frmColors().Show(rt::Modality::Modal); }
 
 void frmMain::mnuRivaruDaro_Click() {
-  GraphixControls& palette = windows_.Graphix();
+  palette::GraphixControls& palette = windows_.Graphix();
   palette.Show();
   const float width = Width();
   const float left = Left();
@@ -47,3 +45,5 @@ void frmMain::mnuRivaruDaro_Click() {
 }
 
 void frmMain::Image1_Click() { windows_.About().Show(); }
+
+}  // namespace map_editor

@@ -1,16 +1,18 @@
 // Screen navigation: the arrow buttons step the area code through its
 // neighbours, "LOAD" reads the screen again, and the "Hacker Pro:" controls
 // step or set the screen address itself.
-#include "app/window_access.h"
 #include "map_editor/area_table.h"
 #include "map_editor/frm_main.h"
+#include "map_editor/screen_position.h"
+#include "rom/window_access.h"
 #include "runtime/conversions.h"
 
 #include <QApplication>
 
+namespace map_editor {
+
 namespace {
 
-constexpr double kRecord = 56;
 const QString kStepFailed = QStringLiteral("The screen address could not be stepped.");
 const QString kGoFailed = QStringLiteral("The typed screen address could not be used.");
 
@@ -59,8 +61,9 @@ void frmMain::stepAddress(double step) {
   LoadROM.setEnabled(true);
 }
 
-void frmMain::Command6_Click() { stepAddress(-kRecord); }
-void frmMain::Command7_Click() { stepAddress(kRecord); }
+// A screen record holds one byte per map cell.
+void frmMain::Command6_Click() { stepAddress(-kMapCells); }
+void frmMain::Command7_Click() { stepAddress(kMapCells); }
 void frmMain::Command8_Click() { stepAddress(1); }
 void frmMain::Command9_Click() { stepAddress(-1); }
 
@@ -87,3 +90,5 @@ void frmMain::CheckPro_Click() {
     control->setVisible(shown);
   }
 }
+
+}  // namespace map_editor

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <span>
 
+namespace map_editor {
+
 // What a choice in the place list and in the location lists sets. A choice
 // is recognised by the selected item's whole text.
 struct PlaceRow {
@@ -48,3 +50,5 @@ inline constexpr std::array<LocationRow, 5> kMansionLocations{{
     {"Mansion 1", 2100}, {"Mansion 2", 2200}, {"Mansion 4", 2400},
     {"Mansion 5", 2500}, {"Boss Chamber", 2600},
 }};
+
+}  // namespace map_editor

@@ -1,19 +1,20 @@
 // The screen load: area code to screen address, then the 56 bytes of the
 // screen record into the map cells.
-#include "app/window_access.h"
 #include "map_editor/area_table.h"
 #include "map_editor/frm_main.h"
 #include "map_editor/screen_position.h"
 #include "palette/graphix_controls.h"
 #include "rom/rom_access.h"
+#include "rom/window_access.h"
 #include "runtime/conversions.h"
 
 #include <array>
 
+namespace map_editor {
+
 namespace {
 
 const QString kLoadFailed = QStringLiteral("The screen could not be loaded.");
-constexpr int kLastBlockWithPicture = 0x43;
 
 }  // namespace
 
@@ -32,7 +33,7 @@ void frmMain::LoadROM_Timer() {
 
   if (const auto address = screenAddressOf(AreaCode)) ScreenBase = rt::numberText(*address);
 
-  GraphixControls& palette = windows_.Graphix();
+  palette::GraphixControls& palette = windows_.Graphix();
   if (palette.GLET->Value() == 1 && !Location2->isHidden()) palette.Change.setEnabled(true);
   if (palette.GLET->Value() == 2 && !Location->isHidden()) palette.Change.setEnabled(true);
 
@@ -49,7 +50,7 @@ void frmMain::LoadROM_Timer() {
   // A block without a picture repeats the picture given last, which PB holds.
   for (int cell = 0; cell < kMapCells; ++cell) {
     LoadedBit = (*blocks)[cell];
-    if (LoadedBit <= kLastBlockWithPicture) PB->setPicture(palette.G[LoadedBit]->Picture());
+    if (LoadedBit <= palette::kLastBlockWithPicture) PB->setPicture(palette.G[LoadedBit]->Picture());
     B[cell]->setPicture(PB->Picture());
   }
 }
@@ -63,3 +64,5 @@ std::optional<std::vector<std::uint8_t>> frmMain::readScreen() {
   // half from one address and half from another.
   return rom::readROM(windows_, kLoadFailed, positions);
 }
+
+}  // namespace map_editor

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace map_editor {
+
 qint64 cellPosition(double screenAddress, int cell) {
   const double position =
       rt::roundHalfEven(screenAddress >= kUpperRuleFrom ? screenAddress + cell
@@ -12,3 +14,5 @@ qint64 cellPosition(double screenAddress, int cell) {
   constexpr double kLimit = 1e15;
   return static_cast<qint64>(std::clamp(position, -kLimit, kLimit));
 }
+
+}  // namespace map_editor

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <span>
 
+namespace map_editor {
+
 // The arrow buttons' neighbours: the Town's outside screens 1..8 in two rows
 // of four, and the trail chain 20..32. A code without a row stays.
 struct Step {
@@ -33,3 +35,5 @@ constexpr std::int16_t stepped(std::span<const Step> steps, std::int16_t areaCod
   }
   return areaCode;
 }
+
+}  // namespace map_editor

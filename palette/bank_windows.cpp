@@ -1,11 +1,15 @@
 #include "palette/bank_windows.h"
 
-#include "app/window_access.h"
+#include "rom/window_access.h"
+
+#include <algorithm>
+
+namespace palette {
 
 namespace {
 
 rt::WindowDesign bankWindow(const QString& caption) {
-  return {caption, 11000, 10000, 0, 0, rt::Border::Sizable, QColor(128, 128, 128)};
+  return {caption, 11000, 10000, 0, 0, rt::WindowBorder::Sizable, QColor(128, 128, 128)};
 }
 
 }  // namespace
@@ -22,18 +26,15 @@ GBase2Controls::GBase2Controls(rt::Runtime& runtime)
       D(client(), Bank::D),
       C(client(), Bank::C) {}
 
-GBase::GBase(WindowAccess& windows) : GBaseControls(windows.runtime()) {}
+GBase::GBase(rom::WindowAccess& windows) : GBaseControls(windows.runtime()) {}
 
-GBase2::GBase2(WindowAccess& windows) : GBase2Controls(windows.runtime()) {}
+GBase2::GBase2(rom::WindowAccess& windows) : GBase2Controls(windows.runtime()) {}
 
-const PictureBank& pictureBank(WindowAccess& windows, Bank bank) {
-  switch (bank) {
-    case Bank::G: return windows.GBase().G;
-    case Bank::T: return windows.GBase().T;
-    case Bank::M: return windows.GBase().M;
-    case Bank::V: return windows.GBase2().V;
-    case Bank::D: return windows.GBase2().D;
-    case Bank::C: return windows.GBase2().C;
-  }
-  return windows.GBase().G;
+const PictureBank& pictureBank(rom::WindowAccess& windows, Bank bank) {
+  const auto banks = bankDesign(bank).window == BankWindow::GBase ? windows.GBase().banks()
+                                                                  : windows.GBase2().banks();
+  return **std::find_if(banks.begin(), banks.end(),
+                        [bank](const PictureBank* each) { return each->bank() == bank; });
 }
+
+}  // namespace palette

@@ -1,13 +1,15 @@
 #include "palette/graphix.h"
 
-#include "app/window_access.h"
 #include "assets/program_icon.h"
 #include "map_editor/frm_main_controls.h"
 #include "palette/bank_windows.h"
 #include "palette/picture_set_loads.h"
+#include "rom/window_access.h"
 #include "runtime/conversions.h"
 
 #include <algorithm>
+
+namespace palette {
 
 namespace {
 
@@ -17,17 +19,11 @@ const rt::WindowDesign kDesign{
     .clientHeight = 5055,
     .left = 6015,
     .top = 2325,
-    .border = rt::Border::FixedTool,
+    .border = rt::WindowBorder::FixedTool,
     .background = QColor(128, 128, 128),
     .placesClient = true,
 };
 
-constexpr int kLastChoosable = 0x43;
-
-// The palette cell of block n: column n div 8, row n mod 8.
-rt::TwipsRect cellPlace(int block) {
-  return {120 + 600 * (block / 8), 120 + 600 * (block % 8), 480, 480};
-}
 
 }  // namespace
 
@@ -39,8 +35,8 @@ GraphixControls::GraphixControls(rt::Runtime& runtime, const PictureBank& town)
   setWindowIcon(assets::programIcon());
   // The start pictures are the Town set, G44 showing G43's.
   for (int block = 0; block < kPaletteCells; ++block) {
-    G[block] = new rt::PictureCell(client(), cellPlace(block),
-                                   town.member(std::min(block, 0x43)).Picture());
+    G[block] = new rt::PictureCell(client(), gridPlace(120, 120, block, 480),
+                                   town.member(std::min(block, kLastBlockWithPicture)).Picture());
     G[block]->setObjectName(memberName(Bank::G, block));
   }
   GLET->hide();
@@ -49,9 +45,9 @@ GraphixControls::GraphixControls(rt::Runtime& runtime, const PictureBank& town)
   Change.setRank(-1);
 }
 
-Graphix::Graphix(WindowAccess& windows)
+Graphix::Graphix(rom::WindowAccess& windows)
     : GraphixControls(windows.runtime(), pictureBank(windows, Bank::G)), windows_(windows) {
-  for (int block = 0; block <= kLastChoosable; ++block) {
+  for (int block = 0; block <= kLastBlockWithPicture; ++block) {
     G[block]->onClick([this, block] { G_Click(block); });
   }
   Constant.onPoll([this] { return Constant_Timer(); });
@@ -61,7 +57,7 @@ Graphix::Graphix(WindowAccess& windows)
 void Graphix::G_Click(int block) { ClickedBit = static_cast<std::int16_t>(block); }
 
 bool Graphix::Constant_Timer() {
-  frmMainControls& main = windows_.frmMain();
+  map_editor::frmMainControls& main = windows_.frmMain();
   // WXB gets the number taken over one tick earlier.
   bool changed = main.WXB->setText(rt::numberText(SelectedBit));
   changed |= main.Selected->setPicture(G[ClickedBit]->Picture());
@@ -81,3 +77,5 @@ void Graphix::Change_Timer() {
   GLET->setValue(load.recorded);
   Change.setEnabled(false);
 }
+
+}  // namespace palette

@@ -4,11 +4,15 @@
 
 #include <cstdint>
 
+namespace rom {
 class WindowAccess;
+}  // namespace rom
+
+namespace palette {
 
 class Graphix : public GraphixControls {
  public:
-  explicit Graphix(WindowAccess& windows);
+  explicit Graphix(rom::WindowAccess& windows);
 
   // The window has no load handler of its own.
   void Form_Load() {}
@@ -19,7 +23,9 @@ class Graphix : public GraphixControls {
   void Change_Timer();
 
  private:
-  WindowAccess& windows_;
+  rom::WindowAccess& windows_;
   std::int16_t ClickedBit = 0;
   std::uint8_t SelectedBit = 0;
 };
+
+}  // namespace palette

@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace palette {
+
 // The block palette, "Rivaru Daro": one cell per block number of the chosen
 // place's picture set.
 class GraphixControls : public rt::Window {
@@ -20,3 +22,5 @@ class GraphixControls : public rt::Window {
   rt::Timer Change;
   rt::Timer Constant;
 };
+
+}  // namespace palette

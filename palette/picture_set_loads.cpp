@@ -1,13 +1,15 @@
 #include "palette/picture_set_loads.h"
 
+#include <algorithm>
+
+namespace palette {
+
 const PictureSetLoad& pictureSetLoadFor(int number) {
-  switch (number) {
-    case 2:
-    case 3: return kPictureSetLoads[1];
-    case 4: return kPictureSetLoads[2];
-    case 5: return kPictureSetLoads[3];
-    case 6: return kPictureSetLoads[4];
-    case 7: return kPictureSetLoads[5];
-    default: return kPictureSetLoads[0];
-  }
+  const auto load =
+      std::find_if(kPictureSetLoads.begin(), kPictureSetLoads.end(), [number](const auto& each) {
+        return number >= each.recorded && number <= each.lastNumber;
+      });
+  return load != kPictureSetLoads.end() ? *load : kPictureSetLoads.front();
 }
+
+}  // namespace palette

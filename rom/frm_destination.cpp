@@ -1,11 +1,12 @@
 #include "rom/frm_destination.h"
 
-#include "app/window_access.h"
 #include "assets/program_icon.h"
-#include "map_editor/frm_main_controls.h"
 #include "rom/host_path.h"
+#include "rom/window_access.h"
 #include "runtime/fonts.h"
 #include "runtime/reports.h"
+
+namespace rom {
 
 namespace {
 
@@ -15,7 +16,7 @@ const rt::WindowDesign kDesign{
     .clientHeight = 3780,
     .left = 2400,
     .top = 2400,
-    .border = rt::Border::Sizable,
+    .border = rt::WindowBorder::Sizable,
     .background = QColor(128, 128, 128),
 };
 
@@ -79,5 +80,7 @@ void frmDestination::File1_Click() {
 
 void frmDestination::Command1_Click() {
   Hide();
-  windows_.frmMain().Show();
+  windows_.mainWindow().Show();
 }
+
+}  // namespace rom

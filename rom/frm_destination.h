@@ -2,6 +2,8 @@
 
 #include "rom/frm_destination_controls.h"
 
+namespace rom {
+
 class WindowAccess;
 
 class frmDestination : public frmDestinationControls {
@@ -16,3 +18,5 @@ class frmDestination : public frmDestinationControls {
  private:
   WindowAccess& windows_;
 };
+
+}  // namespace rom

@@ -3,6 +3,8 @@
 #include "runtime/file_lists.h"
 #include "runtime/window.h"
 
+namespace rom {
+
 // The ROM location dialog, "Enter ROM's Location". Its text box Destination
 // is the only place where the path of the ROM image is held.
 class frmDestinationControls : public rt::Window {
@@ -20,3 +22,5 @@ class frmDestinationControls : public rt::Window {
   rt::TextBox* FileName;
   rt::Timer Timer1;
 };
+
+}  // namespace rom

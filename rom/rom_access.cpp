@@ -1,6 +1,5 @@
 #include "rom/rom_access.h"
 
-#include "rom/frm_destination_controls.h"
 #include "rom/host_path.h"
 #include "runtime/binary_file.h"
 #include "runtime/reports.h"
@@ -19,7 +18,7 @@ class RomAccess {
 
   // Each step gives the reason of its failure, if any.
   std::optional<QString> OpenROM() {
-    location_ = context_.frmDestination().Destination->Text();
+    location_ = context_.romLocation();
     hostPath_ = hostPath(location_, context_.desktopFolder());
     if (hostPath_.isEmpty()) return QStringLiteral("no ROM location is given");
     return file_.open(hostPath_);

@@ -7,7 +7,6 @@
 #include <span>
 #include <vector>
 
-class frmDestinationControls;
 namespace rt {
 class Reports;
 class SystemCalls;
@@ -15,12 +14,14 @@ class SystemCalls;
 
 namespace rom {
 
-// What a ROM access needs of the program: the ROM location dialog (created
-// hidden at its first access), the reports, the system calls that reach the
-// file and the user's desktop folder.
+// What a ROM access needs of the program: the ROM location as it stands
+// now, the reports, the system calls that reach the file and the user's
+// desktop folder.
 class RomContext {
  public:
-  virtual frmDestinationControls& frmDestination() = 0;
+  // The text that the ROM location dialog holds; the dialog comes into being,
+  // hidden, at the first access.
+  virtual QString romLocation() = 0;
   virtual rt::Reports& reports() = 0;
   virtual rt::SystemCalls& systemCalls() = 0;
   virtual QString desktopFolder() const = 0;

@@ -20,6 +20,14 @@ void wakeTimers(const QWidget& control) {
   if (auto* window = dynamic_cast<Window*>(control.window())) window->runtime().timers.wake();
 }
 
+void fillBackground(QWidget& widget, const QColor& color) {
+  if (!color.isValid()) return;
+  widget.setAutoFillBackground(true);
+  QPalette colors = widget.palette();
+  colors.setColor(QPalette::Window, color);
+  widget.setPalette(colors);
+}
+
 PictureCell::PictureCell(QWidget* parent, const TwipsRect& place, const QPixmap& picture,
                          Border border)
     : QWidget(parent), picture_(picture), border_(border) {
@@ -34,9 +42,7 @@ bool PictureCell::setPicture(const QPixmap& picture) {
 }
 
 void PictureCell::Click() {
-  if (!click_) return;
-  wakeTimers(*this);
-  click_();
+  if (runClick()) wakeTimers(*this);
 }
 
 void PictureCell::paintEvent(QPaintEvent*) {
@@ -99,7 +105,7 @@ ChoiceList::ChoiceList(QWidget* parent, const TwipsRect& place) : QListWidget(pa
   setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-QString ChoiceList::selectedText() const {
+QString ChoiceList::Text() const {
   const QList<QListWidgetItem*> chosen = selectedItems();
   return chosen.isEmpty() ? QString() : chosen.front()->text();
 }
@@ -125,7 +131,7 @@ void ChoiceList::selectionChanged(const QItemSelection& selected,
                                   const QItemSelection& deselected) {
   QListWidget::selectionChanged(selected, deselected);
   // Qt tells only real changes, whichever way the user made them.
-  if (!quiet_ && !selected.isEmpty() && click_) click_();
+  if (!quiet_ && !selected.isEmpty()) runClick();
 }
 
 ListBox::ListBox(QWidget* parent, const TwipsRect& place, const QStringList& items)
@@ -147,10 +153,7 @@ void ListBox::setText(const QString& text) {
 CheckBox::CheckBox(QWidget* parent, const TwipsRect& place, const QString& caption)
     : QCheckBox(caption, parent) {
   rt::place(this, place);
-}
-
-void CheckBox::onClick(Handler handler) {
-  connect(this, &QCheckBox::clicked, this, [handler = std::move(handler)] { handler(); });
+  connect(this, &QCheckBox::clicked, this, [this] { runClick(); });
 }
 
 Label::Label(QWidget* parent, const TwipsRect& place, const QString& caption)
@@ -183,10 +186,12 @@ CommandButton::CommandButton(QWidget* parent, const TwipsRect& place, const QStr
     : QPushButton(caption, parent) {
   rt::place(this, place);
   setAutoDefault(false);
+  connect(this, &QPushButton::clicked, this, [this] { runClick(); });
 }
 
-void CommandButton::onClick(Handler handler) {
-  connect(this, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
+MenuItem::MenuItem(QMenu* menu, const QString& caption) : QAction(caption, menu) {
+  menu->addAction(this);
+  connect(this, &QAction::triggered, this, [this] { runClick(); });
 }
 
 Line::Line(QWidget* parent, int x1, int y1, int x2, int y2, const QColor& color)
@@ -194,10 +199,7 @@ Line::Line(QWidget* parent, int x1, int y1, int x2, int y2, const QColor& color)
   const int left = px(std::min(x1, x2));
   const int top = px(std::min(y1, y2));
   setGeometry(left, top, px(std::max(x1, x2)) - left + 1, px(std::max(y1, y2)) - top + 1);
-  setAutoFillBackground(true);
-  QPalette colors = palette();
-  colors.setColor(QPalette::Window, color);
-  setPalette(colors);
+  fillBackground(*this, color);
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

@@ -2,11 +2,13 @@
 
 #include "runtime/twips.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
@@ -22,13 +24,36 @@ namespace rt {
 
 using Handler = std::function<void()>;
 
+// What every control that the user clicks has: one click handler. onClick
+// sets it, replacing the one set before, on a picture cell, a list, a check
+// box, a command button and a menu item alike.
+class Clickable {
+ public:
+  void onClick(Handler handler) { click_ = std::move(handler); }
+
+ protected:
+  // Runs the click handler; false when there is none.
+  bool runClick() const {
+    if (!click_) return false;
+    click_();
+    return true;
+  }
+
+ private:
+  Handler click_;
+};
+
 // Wakes the timers of the control's window: its value may have changed
 // without an input event, and a polling tick may read it.
 void wakeTimers(const QWidget& control);
 
+// Paints the widget's background in the colour; an invalid colour leaves the
+// system's own.
+void fillBackground(QWidget& widget, const QColor& color);
+
 // Shows a picture at its top-left; a smaller picture leaves the rest of the
 // cell in the window's background.
-class PictureCell : public QWidget {
+class PictureCell : public QWidget, public Clickable {
  public:
   enum class Border { None, Single };
   PictureCell(QWidget* parent, const TwipsRect& place, const QPixmap& picture,
@@ -37,7 +62,6 @@ class PictureCell : public QWidget {
   const QPixmap& Picture() const { return picture_; }
   // The cell shares the picture given; it copies no pixels.
   bool setPicture(const QPixmap& picture);
-  void onClick(Handler handler) { click_ = std::move(handler); }
   // A click as the user's: runs the click handler if there is one.
   void Click();
 
@@ -51,7 +75,6 @@ class PictureCell : public QWidget {
 
   QPixmap picture_;
   Border border_;
-  Handler click_;
   bool pressed_ = false;
 };
 
@@ -73,12 +96,11 @@ class ScrollBar : public QScrollBar {
 // change of the selection that the user makes (press, drag, keys, typing),
 // never for one that changes nothing or that a handler makes, and no gesture
 // takes the selection away once there is one.
-class ChoiceList : public QListWidget {
+class ChoiceList : public QListWidget, public Clickable {
  public:
   ChoiceList(QWidget* parent, const TwipsRect& place);
-  void onClick(Handler handler) { click_ = std::move(handler); }
   // The selected item's text; empty when none is selected.
-  QString selectedText() const;
+  QString Text() const;
 
  protected:
   // Selects the row as a handler does: no Click.
@@ -90,7 +112,6 @@ class ChoiceList : public QListWidget {
                         const QItemSelection& deselected) override;
 
  private:
-  Handler click_;
   bool quiet_ = false;
 };
 
@@ -98,18 +119,16 @@ class ChoiceList : public QListWidget {
 class ListBox : public ChoiceList {
  public:
   ListBox(QWidget* parent, const TwipsRect& place, const QStringList& items);
-  QString Text() const { return selectedText(); }
   // Selects the item of that text; a text that no item has changes nothing.
   // The click handler does not run.
   void setText(const QString& text);
 };
 
-class CheckBox : public QCheckBox {
+// Its click handler runs after the user's click has toggled the value.
+class CheckBox : public QCheckBox, public Clickable {
  public:
   CheckBox(QWidget* parent, const TwipsRect& place, const QString& caption);
   int Value() const { return isChecked() ? 1 : 0; }
-  // Runs after the user's click has toggled the value.
-  void onClick(Handler handler);
 };
 
 class Label : public QLabel {
@@ -125,10 +144,15 @@ class Label : public QLabel {
   void setTextColor(const QColor& color);
 };
 
-class CommandButton : public QPushButton {
+class CommandButton : public QPushButton, public Clickable {
  public:
   CommandButton(QWidget* parent, const TwipsRect& place, const QString& caption);
-  void onClick(Handler handler);
+};
+
+// An item at the end of a menu; the user's choice of it is its click.
+class MenuItem : public QAction, public Clickable {
+ public:
+  MenuItem(QMenu* menu, const QString& caption);
 };
 
 // A straight line of one pixel from one point to another, in twips.

@@ -92,7 +92,7 @@ void FileList::refill() {
   QStringList shown;
   for (int row = 0; row < count(); ++row) shown.append(item(row)->text());
   if (names == shown) return;
-  const QString chosen = selectedText();
+  const QString chosen = Text();
   const int scrolled = verticalScrollBar()->value();
   clear();
   addItems(names);

@@ -40,8 +40,8 @@ class FileList : public ChoiceList {
   // Lists the files of the folder; the same folder again changes nothing.
   bool setPath(const QString& folder);
   QString Pattern() const { return pattern_; }
-  // The selected file's name, empty when none is selected.
-  QString FileName() const { return selectedText(); }
+  // The selected file's name, as the list calls its text.
+  QString FileName() const { return Text(); }
 
  private:
   // Lists the folder again; the selected file stays selected while it is

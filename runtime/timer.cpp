@@ -36,11 +36,6 @@ void Timer::setEnabled(bool enabled) {
   if (enabled_) hub_.enabled(*this);
 }
 
-void Timer::setInterval(int intervalMs) {
-  intervalMs_ = std::max(1, intervalMs);
-  hub_.schedule();
-}
-
 void Timer::setRank(int rank) {
   if (rank == rank_) return;
   hub_.remove(this);

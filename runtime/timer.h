@@ -44,7 +44,6 @@ class Timer {
   // Setting the present value changes nothing.
   void setEnabled(bool enabled);
   int Interval() const { return intervalMs_; }
-  void setInterval(int intervalMs);
 
   // Timers of a lower rank tick first when several are due together.
   void setRank(int rank);
@@ -103,8 +102,6 @@ class TimerHub : public QObject {
 
   // The program has ended: no timer ticks any more by itself.
   void stop();
-
-  Clock clock() const { return clock_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -9,29 +9,21 @@ namespace rt {
 
 namespace {
 
-Qt::WindowFlags flagsFor(Border border) {
+Qt::WindowFlags flagsFor(WindowBorder border) {
   constexpr Qt::WindowFlags framed = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   switch (border) {
-    case Border::FixedSingle:
+    case WindowBorder::FixedSingle:
       return Qt::Window | framed | Qt::WindowMinimizeButtonHint;
-    case Border::FixedTool:
+    case WindowBorder::FixedTool:
       return Qt::Tool | framed;
-    case Border::Sizable:
+    case WindowBorder::Sizable:
       break;
   }
   return Qt::Window | framed | Qt::WindowMinMaxButtonsHint;
 }
 
 int toPixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-
-void fillBackground(QWidget* widget, const QColor& color) {
-  if (!color.isValid()) return;
-  widget->setAutoFillBackground(true);
-  QPalette colors = widget->palette();
-  colors.setColor(QPalette::Window, color);
-  widget->setPalette(colors);
-}
 
 }  // namespace
 
@@ -45,10 +37,10 @@ Window::Window(Runtime& runtime, const WindowDesign& design)
       runtime_(runtime),
       client_(new QWidget(this)),
       clientSize_(px(design.clientWidth), px(design.clientHeight)),
-      sizable_(design.border == Border::Sizable) {
+      sizable_(design.border == WindowBorder::Sizable) {
   setWindowTitle(design.caption);
-  fillBackground(this, design.background);
-  fillBackground(client_, design.background);
+  fillBackground(*this, design.background);
+  fillBackground(*client_, design.background);
   if (design.menuBar) menuBar_ = new QMenuBar(this);
   fitClient();
   if (design.placesClient) {

@@ -13,7 +13,7 @@
 
 namespace rt {
 
-enum class Border { FixedSingle, Sizable, FixedTool };
+enum class WindowBorder { FixedSingle, Sizable, FixedTool };
 
 struct WindowDesign {
   QString caption;
@@ -21,7 +21,7 @@ struct WindowDesign {
   int clientHeight;  // twips
   int left;          // twips from the top left of the screen
   int top;
-  Border border;
+  WindowBorder border;
   QColor background;  // invalid: the system's window colour
   bool menuBar = false;
   // Whether left and top place the client area rather than the outer edge.

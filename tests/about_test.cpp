@@ -12,7 +12,7 @@ namespace {
 
 struct Placed {
   const char* name;
-  rt::Label* About::*label;
+  rt::Label* map_editor::About::*label;
   QString text;
   QPoint place;  // pixels
 };
@@ -20,13 +20,13 @@ struct Placed {
 // The labels that size themselves, and where their top-left stays; the
 // signature's wording is ours to change.
 const Placed kSelfSizing[] = {
-    {"Label1", &About::Label1, "Marrow Gate", {48, 8}},
-    {"Label4", &About::Label4, {}, {168, 120}},
-    {"Label9", &About::Label9, "What's to come:", {48, 144}},
-    {"Label5", &About::Label5, "- Better Level Scrolling -", {53, 168}},
-    {"Label6", &About::Label6, "- Music-Pointer Editor -", {56, 184}},
-    {"Label7", &About::Label7, "- The Color Editor will be finished -", {29, 200}},
-    {"Label8", &About::Label8, "- And MUCH more! -", {62, 216}},
+    {"Label1", &map_editor::About::Label1, "Marrow Gate", {48, 8}},
+    {"Label4", &map_editor::About::Label4, {}, {168, 120}},
+    {"Label9", &map_editor::About::Label9, "What's to come:", {48, 144}},
+    {"Label5", &map_editor::About::Label5, "- Better Level Scrolling -", {53, 168}},
+    {"Label6", &map_editor::About::Label6, "- Music-Pointer Editor -", {56, 184}},
+    {"Label7", &map_editor::About::Label7, "- The Color Editor will be finished -", {29, 200}},
+    {"Label8", &map_editor::About::Label8, "- And MUCH more! -", {62, 216}},
 };
 
 QImage iconImage(const QIcon& icon) {
@@ -37,7 +37,7 @@ QImage iconImage(const QIcon& icon) {
 
 class AboutTest : public ProgramTest {
  protected:
-  About& about() { return program().About(); }
+  map_editor::About& about() { return program().About(); }
 
   // What the user sees of the window: every control's text and place.
   QStringList content() {
@@ -61,7 +61,7 @@ class AboutTest : public ProgramTest {
   int shownAboutWindows() const {
     int shown = 0;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (dynamic_cast<About*>(window) && window->isVisible()) ++shown;
+      if (dynamic_cast<map_editor::About*>(window) && window->isVisible()) ++shown;
     }
     return shown;
   }
@@ -124,7 +124,7 @@ TEST_F(AboutTest, TheTitleAndTheHeadingHaveTheirFontsInASansSerif) {
 }
 
 TEST_F(AboutTest, ShowingItTwiceGivesOneWindow) {
-  About* first = &about();
+  map_editor::About* first = &about();
   program().About().Show();
   program().About().Show();
   EXPECT_EQ(&program().About(), first);
@@ -136,19 +136,19 @@ TEST_F(AboutTest, YeahYeahHidesItAndTheNextShowHasTheSameContent) {
   const QStringList before = content();
   QTest::mouseClick(about().Command1, Qt::LeftButton);
   EXPECT_FALSE(about().isVisible());
-  EXPECT_TRUE(program().isLoaded(about()));
+  EXPECT_TRUE(program().isLoaded<map_editor::About>());
   program().About().Show();
   EXPECT_TRUE(about().isVisible());
   EXPECT_EQ(content(), before);
 }
 
 TEST_F(AboutTest, ClosingByTheFrameOnlyHidesIt) {
-  About* shown = &about();
+  map_editor::About* shown = &about();
   shown->Show();
   const QStringList before = content();
   EXPECT_TRUE(shown->close());
   EXPECT_FALSE(shown->isVisible());
-  EXPECT_TRUE(program().isLoaded(*shown));
+  EXPECT_TRUE(program().isLoaded<map_editor::About>());
   EXPECT_EQ(&program().About(), shown);
   program().About().Show();
   EXPECT_EQ(content(), before);

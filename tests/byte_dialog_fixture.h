@@ -17,15 +17,6 @@
 // chosen bytes, images that every access fails on, and a look at every file.
 class ByteDialogTest : public ProgramTest {
  protected:
-  using Bytes = std::vector<std::pair<qint64, std::uint8_t>>;
-
-  // The sample image with bytes put at 1-based ROM positions.
-  static QByteArray imageWith(const Bytes& bytes) {
-    QByteArray image = sample_rom::make();
-    for (const auto& [position, byte] : bytes) image[position - 1] = static_cast<char>(byte);
-    return image;
-  }
-
   QString romWith(const Bytes& bytes, const QString& name = QStringLiteral("cv2.nes")) {
     return files_.write(name, imageWith(bytes));
   }

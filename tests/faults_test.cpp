@@ -9,7 +9,7 @@ namespace {
 
 using Call = FaultyCalls::Call;
 constexpr qint64 kCell0 = 33960;  // map cell 0 of the start-up screen
-constexpr qint64 kOutline = 117440;
+using positions::kOutline;
 const QString kUnchanged = QStringLiteral("Nothing in the file was changed.");
 
 enum class Access { Load, Cell, Colours, Strength };
@@ -49,7 +49,7 @@ class Faults : public MainWindowTest {
   }
 
   void run(Access access) {
-    frmColors& colours = program().frmColors();
+    editors::frmColors& colours = program().frmColors();
     switch (access) {
       case Access::Load: main().Command1->click(), main().LoadROM.tick(); break;
       case Access::Cell: main().B_Click(40), main().SaveToROM.tick(); break;

@@ -10,7 +10,25 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
+
+// The ROM positions of the dialogs' bytes as the tests expect them, written
+// here rather than taken from the editor's code.
+namespace positions {
+inline constexpr qint64 kOutline = 117440, kShirt = 117441, kSkin = 117442;
+inline constexpr qint64 kEnemy = 19443, kSimon = 19459;
+}  // namespace positions
+
+// Bytes to put at 1-based ROM positions.
+using Bytes = std::vector<std::pair<qint64, std::uint8_t>>;
+
+inline QByteArray withBytes(QByteArray image, const Bytes& bytes) {
+  for (const auto& [position, byte] : bytes) image[position - 1] = static_cast<char>(byte);
+  return image;
+}
 
 // Temporary ROM images.
 class RomFiles {
@@ -47,10 +65,10 @@ class RomFiles {
 // can make fail.
 class ProgramTest : public ::testing::Test {
  protected:
-  ProgramTest() : program_(std::make_unique<Program>(options())) {}
+  ProgramTest() : program_(std::make_unique<app::Program>(options())) {}
 
-  ProgramOptions options() {
-    ProgramOptions options;
+  app::ProgramOptions options() {
+    app::ProgramOptions options;
     options.clock = rt::TimerHub::Clock::Manual;
     options.desktopFolder = files_.path(QStringLiteral("Desktop"));
     options.reportHook = [this](const QString& message) { reports_.push_back(message); };
@@ -59,7 +77,10 @@ class ProgramTest : public ::testing::Test {
     return options;
   }
 
-  Program& program() { return *program_; }
+  app::Program& program() { return *program_; }
+
+  // The sample image with bytes put at 1-based ROM positions.
+  static QByteArray imageWith(const Bytes& bytes) { return withBytes(sample_rom::make(), bytes); }
 
   // Points the ROM location at a file, as if the user typed it.
   void useRom(const QString& path) { program_->frmDestination().Destination->setText(path); }
@@ -73,5 +94,5 @@ class ProgramTest : public ::testing::Test {
   int ends_ = 0;
 
  private:
-  std::unique_ptr<Program> program_;
+  std::unique_ptr<app::Program> program_;
 };

@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr qint64 kOutline = 117440;
-constexpr qint64 kShirt = 117441;
-constexpr qint64 kSkin = 117442;
+using positions::kOutline;
+using positions::kShirt;
+using positions::kSkin;
 
 constexpr QRgb kSwatch0 = 0x707770;
 constexpr QRgb kSwatch1 = 0x1F00AF;
@@ -19,7 +19,7 @@ constexpr QRgb kSwatch17 = 0x3F5FF0;
 
 class FrmColorsTest : public ByteDialogTest {
  protected:
-  frmColors& dialog() { return program().frmColors(); }
+  editors::frmColors& dialog() { return program().frmColors(); }
 
   std::array<int, 3> bars() {
     return {dialog().ScrollSimonOutline->Value(), dialog().ScrollSimonShirt->Value(),
@@ -41,26 +41,27 @@ class FrmColorsTest : public ByteDialogTest {
 
 TEST_F(FrmColorsTest, TheWindowAndItsControlsStandAtTheirDesignPlaces) {
   useRom(romWith({}));
-  frmColors& d = dialog();
+  editors::frmColors& d = dialog();
   EXPECT_EQ(d.windowTitle(), "Change the Colors");
   EXPECT_EQ(d.client()->size(), QSize(219, 228));
   EXPECT_EQ(d.pos(), QPoint(146, 181));
-  const std::vector<std::pair<QWidget*, rt::TwipsRect>> places{
-      {d.Label4, {120, 120, 2640, 195}},
-      {d.Label1, {480, 1080, 1080, 195}},
-      {d.ScrollSimonOutline, {120, 1320, 2535, 255}},
-      {d.Picture1, {2760, 1260, 440, 390}},
-      {d.Label2, {360, 1680, 1845, 195}},
-      {d.ScrollSimonShirt, {120, 1920, 2535, 255}},
-      {d.Picture2, {2760, 1850, 440, 390}},
-      {d.Label3, {720, 2280, 1470, 195}},
-      {d.ScrollSimonSkin, {120, 2520, 2535, 255}},
-      {d.Picture3, {2760, 2460, 440, 390}},
-      {d.cmdSave, {720, 3000, 1575, 375}},
+  // The design's places in pixels, 15 twips to a pixel.
+  const std::vector<std::pair<QWidget*, QRect>> places{
+      {d.Label4, {8, 8, 176, 13}},
+      {d.Label1, {32, 72, 72, 13}},
+      {d.ScrollSimonOutline, {8, 88, 169, 17}},
+      {d.Picture1, {184, 84, 29, 26}},
+      {d.Label2, {24, 112, 123, 13}},
+      {d.ScrollSimonShirt, {8, 128, 169, 17}},
+      {d.Picture2, {184, 123, 29, 26}},
+      {d.Label3, {48, 152, 98, 13}},
+      {d.ScrollSimonSkin, {8, 168, 169, 17}},
+      {d.Picture3, {184, 164, 29, 26}},
+      {d.cmdSave, {48, 200, 105, 25}},
   };
   for (const auto& [control, place] : places) {
     EXPECT_EQ(control->parentWidget(), d.client());
-    EXPECT_EQ(control->geometry(), rt::toPixels(place));
+    EXPECT_EQ(control->geometry(), place);
   }
   // Each preview fills the inside of its frame.
   for (const auto& [preview, frame] : {std::pair{d.ColorSimonOutline, d.Picture1},
@@ -73,8 +74,8 @@ TEST_F(FrmColorsTest, TheWindowAndItsControlsStandAtTheirDesignPlaces) {
   EXPECT_EQ(d.Label4->Caption(), "Color Editor          in the works");
   // The hero keeps his design line and size, and stands where his head
   // hides no letter of the heading: between "Editor" and "in".
-  EXPECT_EQ(d.Image1->geometry().size(), rt::toPixels({1200, 120, 480, 885}).size());
-  EXPECT_EQ(d.Image1->y(), rt::px(120));
+  EXPECT_EQ(d.Image1->geometry().size(), QSize(32, 59));
+  EXPECT_EQ(d.Image1->y(), 8);
   const QFontMetricsF heading(d.Label4->font());
   const qreal editorEnds = d.Label4->x() + heading.horizontalAdvance("Color Editor");
   const qreal inStarts = d.Label4->x() + heading.horizontalAdvance("Color Editor          ");
@@ -140,7 +141,8 @@ TEST_F(FrmColorsTest, TheLoadSetsTheBarsAndTheFirstTickShowsTheirSwatches) {
   dialog().Constant.tick();
   EXPECT_EQ(previews(), (std::array<std::optional<QRgb>, 3>{0xAF0F2F, 0xD03FBF, 0x5F9FFF}));
   // The preview shares the swatch's picture.
-  EXPECT_EQ(dialog().ColorSimonShirt->Picture().cacheKey(), dialog().Color[20]->Picture().cacheKey());
+  EXPECT_EQ(dialog().ColorSimonShirt->Picture().cacheKey(),
+            dialog().Color[20]->Picture().cacheKey());
   // The previews follow a moved bar only at the next tick.
   dialog().ScrollSimonSkin->setValue(17);
   EXPECT_EQ(previews()[2], 0x5F9FFF);
@@ -182,7 +184,7 @@ TEST_F(FrmColorsTest, SaveWritesTheBarsEveryTimeAndTheNextLoadShowsThem) {
 
   // Closed by its frame, the dialog goes; the next opening reads afresh.
   closeByFrame(dialog());
-  EXPECT_FALSE(program().colorsLoaded());
+  EXPECT_FALSE(program().isLoaded<editors::frmColors>());
   files_.write("cv2.nes", imageWith({{kOutline, 1}, {kShirt, 16}, {kSkin, 2}}));
   EXPECT_EQ(bars(), (std::array<int, 3>{1, 16, 2}));
   EXPECT_TRUE(reports_.empty());

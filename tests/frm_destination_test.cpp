@@ -7,7 +7,7 @@
 
 class FrmDestinationTest : public ProgramTest {
  protected:
-  frmDestination& dialog() { return program().frmDestination(); }
+  rom::frmDestination& dialog() { return program().frmDestination(); }
 
   void clickFile(const QString& name) {
     const auto items = dialog().File1->findItems(name, Qt::MatchExactly);
@@ -22,7 +22,14 @@ TEST_F(FrmDestinationTest, DesignValues) {
   EXPECT_EQ(dialog().windowTitle(), "Enter ROM's Location");
   EXPECT_EQ(dialog().client()->size(), QSize(273, 252));
   EXPECT_EQ(dialog().Destination->Text(), "C:\\windows\\desktop\\castlevania2.nes");
-  EXPECT_EQ(dialog().Destination->geometry(), QRect(8, 8, 257, 19));
+  // The design's places in pixels, 15 twips to a pixel.
+  const std::vector<std::pair<QWidget*, QRect>> places{
+      {dialog().Destination, {8, 8, 257, 19}}, {dialog().Dir1, {8, 32, 257, 111}},
+      {dialog().File1, {8, 147, 257, 58}},     {dialog().Drive1, {8, 200, 137, 21}},
+      {dialog().Command1, {144, 200, 121, 25}}, {dialog().Label1, {8, 227, 62, 16}},
+      {dialog().Label2, {72, 229, 182, 13}},   {dialog().Destin, {8, 224, 153, 19}},
+      {dialog().FileName, {160, 224, 105, 19}}};
+  for (const auto& [control, place] : places) EXPECT_EQ(control->geometry(), place);
   EXPECT_EQ(dialog().Label1->Caption(), "Warning:");
   EXPECT_TRUE(dialog().Label1->font().bold());
   EXPECT_EQ(dialog().Label2->Caption(), "The editor SAVES as it edits the ROM.");

@@ -2,16 +2,12 @@
 
 #include "byte_dialog_fixture.h"
 
-namespace {
-
-constexpr qint64 kEnemy = 19443;
-constexpr qint64 kSimon = 19459;
-
-}  // namespace
+using positions::kEnemy;
+using positions::kSimon;
 
 class FrmDifficultyTest : public ByteDialogTest {
  protected:
-  frmDifficulty& dialog() { return program().frmDifficulty(); }
+  editors::frmDifficulty& dialog() { return program().frmDifficulty(); }
 
   // The hero's level and caption, then the monsters'.
   struct Shown {
@@ -34,19 +30,20 @@ class FrmDifficultyTest : public ByteDialogTest {
 
 TEST_F(FrmDifficultyTest, TheWindowAndItsControlsStandAtTheirDesignPlaces) {
   useRom(romWith({}));
-  frmDifficulty& d = dialog();
+  editors::frmDifficulty& d = dialog();
   EXPECT_EQ(d.windowTitle(), "Difficulty");
   EXPECT_EQ(d.client()->size(), QSize(129, 182));
   EXPECT_EQ(d.pos(), QPoint(189, 212));
   EXPECT_EQ(d.client()->palette().color(QPalette::Window), QColor(0x40, 0x40, 0x40));
-  const std::vector<std::pair<QWidget*, rt::TwipsRect>> places{
-      {d.Label2, {360, 120, 1185, 195}},      {d.ScrollSimon, {120, 360, 1695, 255}},
-      {d.lblSimon, {120, 600, 1695, 255}},    {d.Label1, {240, 1080, 1365, 195}},
-      {d.ScrollEnemy, {120, 1320, 1695, 255}}, {d.lblEnemy, {120, 1560, 1695, 255}},
-      {d.cmdSave, {120, 2280, 1695, 375}},
+  // The design's places in pixels, 15 twips to a pixel.
+  const std::vector<std::pair<QWidget*, QRect>> places{
+      {d.Label2, {24, 8, 79, 13}},      {d.ScrollSimon, {8, 24, 113, 17}},
+      {d.lblSimon, {8, 40, 113, 17}},   {d.Label1, {16, 72, 91, 13}},
+      {d.ScrollEnemy, {8, 88, 113, 17}}, {d.lblEnemy, {8, 104, 113, 17}},
+      {d.cmdSave, {8, 152, 113, 25}},
   };
   for (const auto& [control, place] : places) {
-    EXPECT_EQ(control->geometry(), rt::toPixels(place));
+    EXPECT_EQ(control->geometry(), place);
   }
   EXPECT_EQ(d.Label2->Caption(), "Simon's Strength");
   EXPECT_EQ(d.Label1->Caption(), "Monsters' Strength:");
@@ -115,7 +112,7 @@ TEST_F(FrmDifficultyTest, SaveWritesBothBytesOfTheLevelsShownAndTheNextOpeningRe
   EXPECT_TRUE(dialog().isVisible());
 
   closeByFrame(dialog());
-  EXPECT_FALSE(program().difficultyLoaded());
+  EXPECT_FALSE(program().isLoaded<editors::frmDifficulty>());
   EXPECT_EQ(shown(), (Shown{2, "", 2, ""}));
   EXPECT_TRUE(reports_.empty());
 }

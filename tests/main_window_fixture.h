@@ -4,14 +4,10 @@
 #include "palette/graphix.h"
 
 #include <cstdint>
-#include <initializer_list>
-#include <utility>
 
 // A program started on a sample ROM image, with helpers to act as the user.
 class MainWindowTest : public ProgramTest {
  protected:
-  using Bytes = std::initializer_list<std::pair<qint64, std::uint8_t>>;
-
   void SetUp() override { startWith(sample_rom::make()); }
 
   void startWith(const QByteArray& image) {
@@ -20,20 +16,10 @@ class MainWindowTest : public ProgramTest {
     useRom(rom_);
   }
 
-  static QByteArray imageWith(Bytes bytes) {
-    QByteArray image = sample_rom::make();
-    for (const auto& [position, byte] : bytes) image[position - 1] = static_cast<char>(byte);
-    return image;
-  }
+  void poke(const Bytes& bytes) { files_.write("cv2.nes", withBytes(RomFiles::read(rom_), bytes)); }
 
-  void poke(Bytes bytes) {
-    QByteArray image = RomFiles::read(rom_);
-    for (const auto& [position, byte] : bytes) image[position - 1] = static_cast<char>(byte);
-    files_.write("cv2.nes", image);
-  }
-
-  frmMain& main() { return program().frmMain(); }
-  Graphix& palette() { return program().Graphix(); }
+  map_editor::frmMain& main() { return program().frmMain(); }
+  palette::Graphix& palette() { return program().Graphix(); }
 
   void choosePlace(const QString& place) {
     main().Place->setText(place);

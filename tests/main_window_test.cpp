@@ -2,6 +2,24 @@
 
 #include "map_editor/area_table.h"
 
+#include <QTest>
+
+namespace {
+
+// Counts the paint events of every widget.
+class PaintCount : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+}  // namespace
+
 using StartUp = MainWindowTest;
 
 TEST_F(StartUp, TheWindowHasItsDesignLook) {
@@ -14,6 +32,24 @@ TEST_F(StartUp, TheWindowHasItsDesignLook) {
   EXPECT_EQ(main().B[7]->geometry(), QRect(232, 8, 32, 32));
   EXPECT_EQ(main().B[55]->geometry(), QRect(232, 200, 32, 32));
   EXPECT_EQ(main().Place->geometry(), QRect(8, 283, 105, 43));
+  const auto items = [](const rt::ListBox* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
+    return texts;
+  };
+  EXPECT_EQ(items(main().Place),
+            QStringList({"Town", "Trail 1", "Trail 2", "Mansions", "Camilla Cemetary",
+                         "Dracula's Tomb", "Vrad's Cemetary"}));
+  EXPECT_EQ(items(main().Location),
+            QStringList({"Outside", "Room 1", "Room 2", "Room 3", "Room 4", "Room 5", "Room 6"}));
+  EXPECT_EQ(items(main().Location2),
+            QStringList({"Path 1", "Path 2", "Path 3", "Path 4", "Caves"}));
+  EXPECT_EQ(items(main().Location4),
+            QStringList({"Mansion 1", "Mansion 2", "Mansion 4", "Mansion 5", "Boss Chamber"}));
+  for (const rt::ListBox* empty :
+       {main().Location3, main().Location5, main().Location6, main().Location7}) {
+    EXPECT_EQ(empty->count(), 0);
+  }
   EXPECT_EQ(main().Label2->Caption(), "Editor may not show true Game-play colors.");
   EXPECT_EQ(main().Label1->Caption(), "Hacker Pro:");
   EXPECT_EQ(main().CheckPro->Value(), 0);
@@ -47,6 +83,28 @@ TEST_F(StartUp, ReachesItsStartUpState) {
   EXPECT_EQ(main().PaintBit, 0);
   EXPECT_EQ(main().CellIndex, 0);
   EXPECT_EQ(main().WXB->Text(), "");
+}
+
+// Polling copies controls into others on every tick; a tick that finds
+// nothing new paints nothing again.
+TEST_F(StartUp, PollingThatFindsNothingNewPaintsNothing) {
+  main().show();
+  main().CheckPro->click();
+  // No cursor blinks in a text box.
+  main().Command1->setFocus();
+  settle();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
+  QCoreApplication::processEvents();
+  PaintCount count;
+  QCoreApplication::instance()->installEventFilter(&count);
+  for (int round = 0; round < 3; ++round) {
+    // The driver would sleep after quiet polls.
+    program().runtime().timers.wake();
+    tickAll();
+    QCoreApplication::processEvents();
+  }
+  QCoreApplication::instance()->removeEventFilter(&count);
+  EXPECT_EQ(count.paints, 0);
 }
 
 TEST_F(StartUp, TheFirstTicksShowTheTownScreenInTownPictures) {

@@ -2,15 +2,7 @@
 
 #include <QTest>
 
-class MapCells : public MainWindowTest {
- protected:
-  // The file as it was, with the bytes given changed.
-  QByteArray expectedWith(const QByteArray& before, Bytes bytes) {
-    QByteArray expected = before;
-    for (const auto& [position, byte] : bytes) expected[position - 1] = static_cast<char>(byte);
-    return expected;
-  }
-};
+using MapCells = MainWindowTest;
 
 TEST_F(MapCells, CellsAreWrittenWhereTheyWereRead) {
   settle();
@@ -30,7 +22,7 @@ TEST_F(MapCells, CellsAreWrittenWhereTheyWereRead) {
     main().B_Click(55);
     main().SaveToROM.tick();
     EXPECT_EQ(RomFiles::read(rom_),
-              expectedWith(before, {{screen.cell0, 0x33}, {screen.cell1, 0x33}, {screen.cell55, 0x33}}))
+              withBytes(before, {{screen.cell0, 0x33}, {screen.cell1, 0x33}, {screen.cell55, 0x33}}))
         << screen.address;
   }
   EXPECT_TRUE(reports_.empty());
@@ -49,7 +41,7 @@ TEST_F(MapCells, AClickPaintsAtOnceAndOnlyTheLastCellBeforeATickIsWritten) {
   EXPECT_EQ(main().CellIndex, 20);
   main().SaveToROM.tick();
   EXPECT_FALSE(main().SaveToROM.Enabled());
-  EXPECT_EQ(RomFiles::read(rom_), expectedWith(before, {{33960 + 20, 0x0C}}));
+  EXPECT_EQ(RomFiles::read(rom_), withBytes(before, {{33960 + 20, 0x0C}}));
   main().LoadROM.setEnabled(true);
   main().LoadROM.tick();
   EXPECT_EQ(cellPicture(10), oldTen);
@@ -61,11 +53,11 @@ TEST_F(MapCells, B0WritesWithinItsClickAndLeavesAPendingWritePending) {
   const QByteArray before = RomFiles::read(rom_);
   main().B_Click(3);
   main().B_Click(0);
-  EXPECT_EQ(RomFiles::read(rom_), expectedWith(before, {{33960, 0x07}}));
+  EXPECT_EQ(RomFiles::read(rom_), withBytes(before, {{33960, 0x07}}));
   EXPECT_TRUE(main().SaveToROM.Enabled());
   EXPECT_EQ(main().CellIndex, 3);
   main().SaveToROM.tick();
-  EXPECT_EQ(RomFiles::read(rom_), expectedWith(before, {{33960, 0x07}, {33963, 0x07}}));
+  EXPECT_EQ(RomFiles::read(rom_), withBytes(before, {{33960, 0x07}, {33963, 0x07}}));
 }
 
 TEST_F(MapCells, AClickBeforeAnyChoiceWritesBlockZero) {
@@ -168,6 +160,6 @@ TEST_F(MapCells, APlaceAPaletteClickAndAMapClickChangeExactlyOneByte) {
   QTest::mouseClick(main().B[42], Qt::LeftButton);
   EXPECT_EQ(cellPicture(42), palettePicture(0x3C));
   tickAll();
-  EXPECT_EQ(RomFiles::read(rom_), expectedWith(before, {{42219 + 42, 0x3C}}));
+  EXPECT_EQ(RomFiles::read(rom_), withBytes(before, {{42219 + 42, 0x3C}}));
   EXPECT_TRUE(reports_.empty());
 }

@@ -54,27 +54,21 @@ TEST_F(Menus, RivaruDaroPlacesThePaletteBesideTheMainWindow) {
   EXPECT_EQ(palette().Left(), 5230);
 }
 
-TEST_F(Menus, DialogsOpenedTwiceGiveOneWindow) {
-  main().mnuDestination->trigger();
-  QWidget* destination = &program().frmDestination();
-  main().mnuDestination->trigger();
-  EXPECT_EQ(&program().frmDestination(), destination);
-  EXPECT_TRUE(destination->isVisible());
-
-  main().mnuDifficulty->trigger();
-  QWidget* difficulty = &program().frmDifficulty();
-  main().mnuDifficulty->trigger();
-  EXPECT_EQ(&program().frmDifficulty(), difficulty);
-  EXPECT_TRUE(difficulty->isVisible());
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-TEST_F(Menus, TheImageOpensTheAboutBoxOnce) {
-  main().Image1->Click();
-  QWidget* about = &program().About();
-  main().Image1->Click();
-  EXPECT_EQ(&program().About(), about);
-  EXPECT_TRUE(about->isVisible());
+// The two menu items and the image open their windows modeless, once.
+TEST_F(Menus, DialogsAndTheAboutBoxOpenedTwiceGiveOneWindow) {
+  const std::vector<std::pair<std::function<void()>, std::function<QWidget*()>>> openers{
+      {[this] { main().mnuDestination->trigger(); },
+       [this] { return &program().frmDestination(); }},
+      {[this] { main().mnuDifficulty->trigger(); }, [this] { return &program().frmDifficulty(); }},
+      {[this] { main().Image1->Click(); }, [this] { return &program().About(); }}};
+  for (const auto& [open, window] : openers) {
+    open();
+    QWidget* opened = window();
+    open();
+    EXPECT_EQ(window(), opened);
+    EXPECT_TRUE(opened->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  }
 }
 
 TEST_F(Menus, TheColourDialogIsModalAndTheTimersKeepTicking) {
@@ -103,7 +97,7 @@ TEST_F(Menus, TheColourDialogIsModalAndTheTimersKeepTicking) {
   EXPECT_EQ(main().AreaCode, areaBefore);
   EXPECT_FALSE(main().LoadROM.Enabled());
   EXPECT_EQ(ticksWhileOpen, 1);
-  EXPECT_FALSE(program().colorsLoaded() && program().frmColors().isVisible());
+  EXPECT_FALSE(program().isLoaded<editors::frmColors>() && program().frmColors().isVisible());
 }
 
 TEST_F(Menus, ExitEndsTheProgramWithDialogsOpenAndWritesThePendingCellFirst) {
@@ -133,8 +127,8 @@ TEST_F(Menus, CloseEventsArrivingTogetherUnloadEachDialogOnce) {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
-  EXPECT_FALSE(program().colorsLoaded());
-  EXPECT_FALSE(program().difficultyLoaded());
+  EXPECT_FALSE(program().isLoaded<editors::frmColors>());
+  EXPECT_FALSE(program().isLoaded<editors::frmDifficulty>());
   main().SaveToROM.tick();
   EXPECT_EQ(byteAt(33960 + 9), 0x19);
   EXPECT_TRUE(reports_.empty());
@@ -157,6 +151,8 @@ TEST_F(Menus, TheReportIsDismissedUnderTheColourDialogAndAFailedLastWriteEndsOnI
     program().frmColors().cmdSave->click();
     first = report();
     ASSERT_TRUE(first);
+    // The report leaves the dialog modal, and no window waits for it.
+    EXPECT_EQ(QApplication::activeModalWidget(), &program().frmColors());
     // A click through the window system, which drops it on a blocked window.
     QAbstractButton* ok = first->button(QMessageBox::Ok);
     QTest::mouseClick(first->windowHandle(), Qt::LeftButton, {},
@@ -171,6 +167,7 @@ TEST_F(Menus, TheReportIsDismissedUnderTheColourDialogAndAFailedLastWriteEndsOnI
   main().mnuExit->trigger();
   main().close();
   EXPECT_EQ(report(), first);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_TRUE(report()->text().contains("No space left on device"));
   EXPECT_EQ(ends_, 0);
   report()->button(QMessageBox::Ok)->click();

@@ -31,12 +31,16 @@ class Navigation : public MainWindowTest {
   }
 };
 
+namespace map_editor {
+
 TEST(StepTables, HaveTheirRows) {
   EXPECT_EQ(kUpSteps.size(), 5u);
   EXPECT_EQ(kDownSteps.size(), 5u);
   EXPECT_EQ(kRightSteps.size(), 17u);
   EXPECT_EQ(kLeftSteps.size(), 17u);
 }
+
+}  // namespace map_editor
 
 TEST_F(Navigation, TheArrowsWalkTheTownGrid) {
   EXPECT_EQ(afterArrow(1, down()), 2);
@@ -167,6 +171,16 @@ class GoButton : public Navigation {
     QTest::mouseRelease(main().GO, Qt::LeftButton);
   }
 };
+
+// Polling puts the screen address into the box only when it differs, so the
+// cursor stays where the user moved it.
+TEST_F(GoButton, PollingLeavesTheCursorWhereTheUserMovedIt) {
+  main().WhereAt->setFocus();
+  QTest::keyClick(main().WhereAt, Qt::Key_Home);
+  QTest::keyClick(main().WhereAt, Qt::Key_Right);
+  tickAll();
+  EXPECT_EQ(main().WhereAt->cursorPosition(), 1);
+}
 
 TEST_F(GoButton, ATypedNumberLoadsThatAddressAndLaterWritesGoThere) {
   type("99440");

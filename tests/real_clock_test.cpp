@@ -45,19 +45,19 @@ void click(QListWidget& list, int row, Qt::KeyboardModifiers modifiers = {}) {
 class RealClock : public ::testing::Test {
  protected:
   RealClock() {
-    ProgramOptions options;
+    app::ProgramOptions options;
     options.desktopFolder = files_.path("Desktop");
     options.reportHook = [this](const QString& message) { reports_.push_back(message); };
     options.onEnd = [] {};
-    program_ = std::make_unique<Program>(options);
+    program_ = std::make_unique<app::Program>(options);
     program_->frmDestination().Destination->setText(files_.write("cv2.nes"));
     program_->Start();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&main()));
     EXPECT_TRUE(waitFor([this] { return requestsDone(); }));
   }
 
-  frmMain& main() { return program_->frmMain(); }
-  Graphix& palette() { return program_->Graphix(); }
+  map_editor::frmMain& main() { return program_->frmMain(); }
+  palette::Graphix& palette() { return program_->Graphix(); }
 
   bool requestsDone() { return !main().LoadROM.Enabled() && !palette().Change.Enabled(); }
 
@@ -76,33 +76,34 @@ class RealClock : public ::testing::Test {
   void expectAgreement(const std::string& context) {
     ASSERT_TRUE(waitFor([this] { return requestsDone(); })) << context;
     const QString place = main().Place->Text();
-    const auto row = std::find_if(kPlaces.begin(), kPlaces.end(),
-                                  [&](const PlaceRow& p) { return place == p.place; });
-    ASSERT_NE(row, kPlaces.end()) << context << ": no place chosen";
+    const auto row = std::find_if(map_editor::kPlaces.begin(), map_editor::kPlaces.end(),
+                                  [&](const map_editor::PlaceRow& p) { return place == p.place; });
+    ASSERT_NE(row, map_editor::kPlaces.end()) << context << ": no place chosen";
     const rt::ListBox* shown = main().subLists()[row->subList - 1];
     for (const rt::ListBox* list : main().subLists()) {
       EXPECT_EQ(list->isHidden(), list != shown) << context;
     }
-    const std::vector<std::pair<const rt::ListBox*, std::span<const LocationRow>>> locations{
-        {main().Location, kTownLocations},
-        {main().Location2, kTrailLocations},
-        {main().Location4, kMansionLocations}};
+    const std::vector<std::pair<const rt::ListBox*, std::span<const map_editor::LocationRow>>>
+        locations{{main().Location, map_editor::kTownLocations},
+                  {main().Location2, map_editor::kTrailLocations},
+                  {main().Location4, map_editor::kMansionLocations}};
     int areaCode = row->areaCode;
     for (const auto& [list, rows] : locations) {
       if (list != shown) continue;
-      const auto location = std::find_if(rows.begin(), rows.end(), [&](const LocationRow& r) {
-        return list->Text() == r.item;
-      });
+      const auto location =
+          std::find_if(rows.begin(), rows.end(),
+                       [&](const map_editor::LocationRow& r) { return list->Text() == r.item; });
       ASSERT_NE(location, rows.end()) << context << ": no location chosen";
       areaCode = location->areaCode;
     }
     EXPECT_EQ(main().AreaCode, areaCode) << context;
-    EXPECT_EQ(main().ScreenBase, QString::number(*screenAddressOf(main().AreaCode))) << context;
+    EXPECT_EQ(main().ScreenBase, QString::number(*map_editor::screenAddressOf(main().AreaCode)))
+        << context;
     EXPECT_EQ(main().GScroll->Value(), row->pictureSet) << context;
     EXPECT_EQ(palette().GLET->Value(), row->pictureSet == 3 ? 2 : row->pictureSet) << context;
     EXPECT_TRUE(mapInPaletteSet()) << context;
     const auto hidden = std::span(row->hiddenCells).first(row->hiddenCount);
-    for (const int cell : kHideableCells) {
+    for (const int cell : map_editor::kHideableCells) {
       EXPECT_EQ(palette().G[cell]->isHidden(), std::ranges::count(hidden, cell) == 1) << context;
     }
     EXPECT_TRUE(reports_.empty()) << context;
@@ -110,7 +111,7 @@ class RealClock : public ::testing::Test {
 
   RomFiles files_;
   std::vector<QString> reports_;
-  std::unique_ptr<Program> program_;
+  std::unique_ptr<app::Program> program_;
 };
 
 // The requests of one place choice fall due together, the picture set load
@@ -251,7 +252,7 @@ TEST_F(RealClock, EveryGestureOnEveryListKeepsTheListsAndTheScreenInAgreement) {
 // The file list: a click names the file as the location, and the list keeps
 // up with files created and deleted in its folder.
 TEST_F(RealClock, TheFileListFollowsGesturesAndItsFolder) {
-  frmDestination& dialog = program_->frmDestination();
+  rom::frmDestination& dialog = program_->frmDestination();
   const QString folder = files_.path("roms");
   ASSERT_TRUE(QDir().mkpath(folder));
   for (const char* name : {"alpha.nes", "bravo.nes", "charlie.nes", "delta.nes"}) {
@@ -292,7 +293,7 @@ TEST_F(RealClock, TheFileListFollowsGesturesAndItsFolder) {
 // go meanwhile.
 TEST(RealClockTimers, TimersTickThroughAModalShowMadeInsideATick) {
   rt::Runtime runtime(rt::TimerHub::Clock::Real);
-  rt::Window dialog(runtime, {"modal", 1500, 1500, 0, 0, rt::Border::FixedSingle, Qt::gray});
+  rt::Window dialog(runtime, {"modal", 1500, 1500, 0, 0, rt::WindowBorder::FixedSingle, Qt::gray});
   rt::Timer opener(runtime.timers, 1, true);
   rt::Timer polling(runtime.timers, 1, true);
   auto doomed = std::make_unique<rt::Timer>(runtime.timers, 1, true);
@@ -322,6 +323,30 @@ TEST(RealClockTimers, TimersTickThroughAModalShowMadeInsideATick) {
   EXPECT_EQ(ticksWhileShown, 20);
   EXPECT_GT(lateTicks, 0);
   EXPECT_TRUE(waitFor([&] { return opened > 1; }));
+}
+
+// A 1 ms timer ticks as often as a plain 1 ms Qt timer beside it, and never
+// sooner than 1 ms after its last tick.
+TEST(RealClockTimers, AOneMillisecondTimerTicksAsOftenAsAQtTimerAndNeverSooner) {
+  rt::Runtime runtime(rt::TimerHub::Clock::Real);
+  rt::Timer timer(runtime.timers, 1, true);
+  int ticks = 0;
+  std::optional<Steady::time_point> last;
+  Steady::duration shortest = Steady::duration::max();
+  timer.onTick([&] {
+    const auto now = Steady::now();
+    if (last) shortest = std::min(shortest, now - *last);
+    last = now;
+    ++ticks;
+  });
+  QTimer reference;
+  reference.setTimerType(Qt::PreciseTimer);
+  int referenceTicks = 0;
+  QObject::connect(&reference, &QTimer::timeout, [&] { ++referenceTicks; });
+  reference.start(1);
+  ASSERT_TRUE(waitFor([&] { return referenceTicks >= 200; }));
+  EXPECT_GE(shortest, std::chrono::milliseconds(1));
+  EXPECT_GT(ticks, referenceTicks / 2);
 }
 
 // Two requests of one event fall due at the same round, the lower rank

@@ -22,7 +22,7 @@ TEST_F(RomAccessTest, TheFirstAccessReadsTheDesignLocationAndCreatesTheDialogHid
   QDir().mkpath(files_.path("Desktop"));
   files_.write("Desktop/castlevania2.nes");
   EXPECT_EQ(read({1, 2}), (std::vector<std::uint8_t>{'N', 'E'}));
-  EXPECT_TRUE(program().isLoaded(program().frmDestination()));
+  EXPECT_TRUE(program().isLoaded<rom::frmDestination>());
   EXPECT_FALSE(program().frmDestination().isVisible());
   EXPECT_TRUE(reports_.empty());
 }

@@ -2,6 +2,7 @@
 #include "runtime/timer.h"
 #include "runtime/window.h"
 
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -31,6 +32,37 @@ TEST(ListBox, AClickRunsTheHandlerOnlyWhenItChangesTheSelection) {
   QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, second);
   EXPECT_EQ(list.Text(), "Trail 1");
   EXPECT_EQ(clicks, 1);
+}
+
+// onClick sets the one handler of every control that the user clicks: a
+// second replaces the first.
+TEST(Controls, OnClickReplacesTheHandlerOfEveryClickableControl) {
+  QWidget parent;
+  QMenu menu;
+  rt::PictureCell cell(&parent, {0, 0, 480, 480}, QPixmap());
+  rt::ListBox list(&parent, {0, 600, 1500, 600}, {"Town", "Trail 1"});
+  rt::CheckBox box(&parent, {0, 1200, 900, 300}, "check");
+  rt::CommandButton button(&parent, {0, 1500, 900, 300}, "button");
+  rt::MenuItem item(&menu, "item");
+  const std::vector<std::pair<rt::Clickable*, std::function<void()>>> controls{
+      {&cell, [&] { cell.Click(); }},
+      {&list,
+       [&] {
+         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                           list.visualItemRect(list.item(1)).center());
+       }},
+      {&box, [&] { box.click(); }},
+      {&button, [&] { button.click(); }},
+      {&item, [&] { item.trigger(); }}};
+  int first = 0;
+  int second = 0;
+  for (const auto& [control, click] : controls) {
+    control->onClick([&] { ++first; });
+    control->onClick([&] { ++second; });
+    click();
+  }
+  EXPECT_EQ(first, 0);
+  EXPECT_EQ(second, 5);
 }
 
 TEST(Timer, RequestsMergeAndEnablingTwiceChangesNothing) {
@@ -102,6 +134,9 @@ TEST(Timer, TheDriverSleepsAfterQuietPollsUntilWokenOrAsked) {
   EXPECT_FALSE(hub.asleep());
   hub.tickAll();
   EXPECT_TRUE(hub.asleep());
+  // Enabling an enabled timer changes nothing, the driver's sleep included.
+  idle.setEnabled(true);
+  EXPECT_TRUE(hub.asleep());
   source = 2;
   hub.tickAll();
   EXPECT_FALSE(follower.tick());
@@ -135,7 +170,7 @@ TEST(PictureCell, SharesThePictureGivenAndClicksOnRelease) {
 
 TEST(Window, TwipsPutAreReadBackAndTheSizeStays) {
   rt::Runtime runtime(rt::TimerHub::Clock::Manual);
-  rt::Window window(runtime, {"w", 4140, 6105, 0, 0, rt::Border::FixedSingle, Qt::gray});
+  rt::Window window(runtime, {"w", 4140, 6105, 0, 0, rt::WindowBorder::FixedSingle, Qt::gray});
   const QSize size = window.size();
   window.setLeft(1000);
   window.setTop(2000);

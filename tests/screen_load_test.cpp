@@ -3,6 +3,8 @@
 #include "map_editor/area_table.h"
 #include "map_editor/screen_position.h"
 
+namespace map_editor {
+
 TEST(CellPosition, TheUpperRuleHoldsFrom129272OnTheAddressAlone) {
   EXPECT_EQ(cellPosition(99496, 0), 33960);
   EXPECT_EQ(cellPosition(99496, 55), 34015);
@@ -26,6 +28,8 @@ TEST(AreaTable, HasItsRowsAndNoneForTheFreeAddressCode) {
   EXPECT_FALSE(screenAddressOf(2300));
   EXPECT_FALSE(screenAddressOf(9));
 }
+
+}  // namespace map_editor
 
 using ScreenLoad = MainWindowTest;
 

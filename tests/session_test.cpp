@@ -29,9 +29,10 @@ namespace {
 constexpr int kActionsPerSeed = 3000;
 const char* const kSeedVariable = "MARROW_SESSION_SEED";
 
-constexpr std::array<double, 3> kColourPositions{117440, 117441, 117442};
+constexpr std::array<double, 3> kColourPositions{positions::kOutline, positions::kShirt,
+                                                 positions::kSkin};
 // The monsters' byte, then the hero's.
-constexpr std::array<double, 2> kStrengthPositions{19443, 19459};
+constexpr std::array<double, 2> kStrengthPositions{positions::kEnemy, positions::kSimon};
 // The byte of each strength level 1..4.
 constexpr std::array<std::uint8_t, 4> kEnemyBytes{8, 4, 1, 0};
 constexpr std::array<std::uint8_t, 4> kSimonBytes{255, 155, 139, 0};
@@ -69,7 +70,8 @@ QString canonical(const QString& path) {
 // changes the selection.
 void clickItem(QListWidget& list, int row) {
   list.scrollToItem(list.item(row));
-  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(row)).center());
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                    list.visualItemRect(list.item(row)).center());
 }
 
 // Moves a bar to a value by keys, as the user may: Home, then single steps
@@ -119,9 +121,9 @@ class SessionRun {
   }
   static char& at(ModelFile& file, double position) { return file.bytes[qsizetype(position) - 1]; }
 
-  Program& program() { return *program_; }
-  frmMain& main() { return program().frmMain(); }
-  Graphix& palette() { return program().Graphix(); }
+  app::Program& program() { return *program_; }
+  map_editor::frmMain& main() { return program().frmMain(); }
+  palette::Graphix& palette() { return program().Graphix(); }
 
   void makeFiles();
   QString addFile(const QString& name, const QByteArray& bytes, bool writable = true);
@@ -180,7 +182,7 @@ class SessionRun {
   RomFiles files_;
   std::shared_ptr<FaultyCalls> calls_ = std::make_shared<FaultyCalls>();
   std::vector<QString> reports_;
-  std::unique_ptr<Program> program_;
+  std::unique_ptr<app::Program> program_;
 
   std::mt19937 rng_;
   std::string what_;
@@ -236,14 +238,14 @@ const std::vector<SessionRun::Kind> SessionRun::kKinds{
 };
 
 SessionRun::SessionRun(rt::TimerHub::Driver driver) : driver_(driver) {
-  ProgramOptions options;
+  app::ProgramOptions options;
   options.clock = rt::TimerHub::Clock::Manual;
   options.driver = driver;
   options.desktopFolder = files_.path(QStringLiteral("Desktop"));
   options.reportHook = [this](const QString& message) { reports_.push_back(message); };
   options.onEnd = [] {};
   options.systemCalls = calls_;
-  program_ = std::make_unique<Program>(options);
+  program_ = std::make_unique<app::Program>(options);
 }
 
 QByteArray SessionRun::perturbedImage() {
@@ -509,7 +511,7 @@ void SessionRun::openColours() {
 void SessionRun::saveColours() {
   openColours();
   what_ = "save colours";
-  frmColors& dialog = program().frmColors();
+  editors::frmColors& dialog = program().frmColors();
   const std::array<rt::ScrollBar*, 3> bars{dialog.ScrollSimonOutline, dialog.ScrollSimonShirt,
                                            dialog.ScrollSimonSkin};
   for (int i = 0; i < 3; ++i) {
@@ -537,7 +539,7 @@ void SessionRun::openDifficulty() {
 void SessionRun::saveDifficulty() {
   openDifficulty();
   what_ = "save difficulty";
-  frmDifficulty& dialog = program().frmDifficulty();
+  editors::frmDifficulty& dialog = program().frmDifficulty();
   if (chance(0.5)) moveBar(*dialog.ScrollSimon, (*levels_)[0] = 1 + pick(4));
   if (chance(0.5)) moveBar(*dialog.ScrollEnemy, (*levels_)[1] = 1 + pick(4));
   QTest::mouseClick(dialog.cmdSave, Qt::LeftButton);
@@ -581,7 +583,7 @@ void SessionRun::typeRomLocation() {
 }
 
 void SessionRun::clickFileInTheList() {
-  frmDestination& dialog = program().frmDestination();
+  rom::frmDestination& dialog = program().frmDestination();
   main().mnuDestination->trigger();
   // The user opens the desktop folder or the one above it, each reached from
   // the other; the file list follows at a tick.
@@ -662,7 +664,7 @@ void SessionRun::tick(rt::Timer& ticked) {
 }
 
 void SessionRun::loadScreen(std::int16_t areaCode, const QString& screenBase) {
-  const auto row = screenAddressOf(areaCode);
+  const auto row = map_editor::screenAddressOf(areaCode);
   const auto address = row ? std::optional<double>(*row) : numberIn(screenBase);
   what_ += " at " + (row ? std::to_string(*row) : screenBase.toStdString());
   std::vector<double> positions;
@@ -719,8 +721,10 @@ std::string SessionRun::mismatch() {
   if (main().LoadROM.Enabled() != loadPending_) out << "LoadROM enabled: " << !loadPending_ << "\n";
   if (main().SaveToROM.Enabled() != writePending_)
     out << "SaveToROM enabled: " << !writePending_ << "\n";
-  if (program().colorsLoaded() != colourBars_.has_value()) out << "colour dialog loaded differs\n";
-  if (program().difficultyLoaded() != levels_.has_value())
+  if (program().isLoaded<editors::frmColors>() != colourBars_.has_value()) {
+    out << "colour dialog loaded differs\n";
+  }
+  if (program().isLoaded<editors::frmDifficulty>() != levels_.has_value())
     out << "difficulty dialog loaded differs\n";
   if (main().PaintBit != paintBit_)
     out << "PaintBit " << int(main().PaintBit) << ", expected " << paintBit_ << "\n";
@@ -746,7 +750,7 @@ std::string SessionRun::state() {
   };
   const auto timer = [&](const rt::Timer& each) { out << (each.Enabled() ? "on " : "off "); };
 
-  Graphix& shown = palette();
+  palette::Graphix& shown = palette();
   out << "palette: ";
   for (const rt::PictureCell* cell : shown.G) {
     picture(*cell);
@@ -761,7 +765,8 @@ std::string SessionRun::state() {
   out << main().AreaCode << ' ' << int(main().PaintBit) << ' ' << int(main().CellIndex) << ' '
       << int(main().LoadedBit) << ' ' << main().GScroll->Value() << ' ' << main().CheckPro->Value()
       << ' ';
-  for (const QString& each : {main().ScreenBase, main().WhereAt->Text(), main().WXB->Text()}) text(each);
+  for (const QString& each : {main().ScreenBase, main().WhereAt->Text(), main().WXB->Text()})
+    text(each);
   for (const rt::ListBox* list : main().subLists()) {
     text(list->Text());
     out << (list->isHidden() ? "hidden " : "");
@@ -769,15 +774,15 @@ std::string SessionRun::state() {
   text(main().Place->Text());
   timer(main().LoadROM);
   timer(main().SaveToROM);
-  frmDestination& location = program().frmDestination();
+  rom::frmDestination& location = program().frmDestination();
   out << "\nlocation: ";
   for (const QString& each : {location.Destination->Text(), location.Dir1->Path(),
                               location.File1->Path(), location.File1->FileName()}) {
     text(each);
   }
   out << location.File1->count() << (location.isVisible() ? " shown" : "");
-  if (program().colorsLoaded()) {
-    frmColors& colours = program().frmColors();
+  if (program().isLoaded<editors::frmColors>()) {
+    editors::frmColors& colours = program().frmColors();
     out << "\ncolours: " << colours.ScrollSimonOutline->Value() << ' '
         << colours.ScrollSimonShirt->Value() << ' ' << colours.ScrollSimonSkin->Value() << ' ';
     for (const rt::PictureCell* cell :
@@ -785,8 +790,8 @@ std::string SessionRun::state() {
       picture(*cell);
     }
   }
-  if (program().difficultyLoaded()) {
-    frmDifficulty& levels = program().frmDifficulty();
+  if (program().isLoaded<editors::frmDifficulty>()) {
+    editors::frmDifficulty& levels = program().frmDifficulty();
     out << "\ndifficulty: " << levels.ScrollSimon->Value() << ' ' << levels.ScrollEnemy->Value()
         << ' ';
     text(levels.lblSimon->Caption());

@@ -1,12 +1,13 @@
 #include "tools/sample_rom.h"
 
+#include "editors/byte_positions.h"
+#include "palette/block_numbers.h"
+
 #include <cstdint>
 
 namespace sample_rom {
 
 namespace {
-
-constexpr int kBlocksWithPictures = 0x44;
 
 // A small integer hash, so that neighbouring screens differ.
 std::uint32_t mix(std::uint32_t x) {
@@ -32,14 +33,15 @@ QByteArray make() {
   image[3] = 0x1A;
   image[4] = 8;   // 16 KiB PRG banks
   image[5] = 16;  // 8 KiB CHR banks
+  constexpr std::uint32_t kBlocksWithPictures = palette::kLastBlockWithPicture + 1;
   for (qsizetype offset = 16; offset < kSize; ++offset) {
     image[offset] = static_cast<char>(mix(static_cast<std::uint32_t>(offset)) % kBlocksWithPictures);
   }
-  put(image, kOutlineColor, 0x0C);
-  put(image, kShirtColor, 0x16);
-  put(image, kSkinColor, 0x20);
-  put(image, kEnemyStrength, 1);
-  put(image, kSimonStrength, 139);
+  put(image, editors::kOutlinePosition, 0x0C);
+  put(image, editors::kShirtPosition, 0x16);
+  put(image, editors::kSkinPosition, 0x20);
+  put(image, editors::kEnemyPosition, 1);
+  put(image, editors::kSimonPosition, 139);
   return image;
 }
 

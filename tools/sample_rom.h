@@ -12,13 +12,6 @@ namespace sample_rom {
 
 inline constexpr qsizetype kSize = 262160;
 
-// ROM positions (1-based) that the dialogs read.
-inline constexpr qsizetype kOutlineColor = 117440;
-inline constexpr qsizetype kShirtColor = 117441;
-inline constexpr qsizetype kSkinColor = 117442;
-inline constexpr qsizetype kEnemyStrength = 19443;
-inline constexpr qsizetype kSimonStrength = 19459;
-
 QByteArray make();
 
 }  // namespace sample_rom
