@@ -90,7 +90,8 @@ void paintShape(QImage& image, const QRect& bounds, Inside inside, const Shading
   std::vector<bool> mask(static_cast<std::size_t>(bounds.width() * bounds.height()));
   for (int y = 0; y < bounds.height(); ++y) {
     for (int x = 0; x < bounds.width(); ++x) {
-      mask[static_cast<std::size_t>(y * bounds.width() + x)] = inside(bounds.left() + x, bounds.top() + y);
+      mask[static_cast<std::size_t>(y * bounds.width() + x)] =
+          inside(bounds.left() + x, bounds.top() + y);
     }
   }
   const auto in = [&](int x, int y) {

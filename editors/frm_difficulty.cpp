@@ -78,8 +78,10 @@ void frmDifficulty::Form_Load() {
 }
 
 bool frmDifficulty::Constant_Timer() {
-  bool changed = lblSimon->setCaption(QLatin1String(strength::row(ScrollSimon->Value()).simonCaption));
-  changed |= lblEnemy->setCaption(QLatin1String(strength::row(ScrollEnemy->Value()).enemyCaption));
+  const strength::Level& simon = strength::row(ScrollSimon->Value());
+  const strength::Level& enemy = strength::row(ScrollEnemy->Value());
+  bool changed = lblSimon->setCaption(QLatin1String(simon.simonCaption));
+  changed |= lblEnemy->setCaption(QLatin1String(enemy.enemyCaption));
   return changed;
 }
 

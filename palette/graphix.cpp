@@ -24,7 +24,6 @@ const rt::WindowDesign kDesign{
     .placesClient = true,
 };
 
-
 }  // namespace
 
 GraphixControls::GraphixControls(rt::Runtime& runtime, const PictureBank& town)
